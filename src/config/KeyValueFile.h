@@ -1,0 +1,23 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+// The files the program keeps for itself (settings, configurations, the
+// console's files) are 8-bit text of key=value lines. They are read and
+// written as Latin-1 so that files written by earlier versions, names with
+// accents included, load unchanged.
+namespace KeyValueFile {
+
+// Reads every line; CR LF and LF line ends are both accepted. Returns false
+// with a reason when the file cannot be read.
+bool Read(const QString &path, QStringList &lines, QString *error = nullptr);
+
+// Writes the lines with CR LF ends, all or nothing: a crash or a full disk
+// leaves the previous file in place.
+bool Write(const QString &path, const QStringList &lines, QString *error = nullptr);
+
+// The value of the first line whose key matches, whatever its case.
+QString Value(const QStringList &lines, const QString &key, const QString &fallback = QString(),
+              bool *found = nullptr);
+
+} // namespace KeyValueFile
