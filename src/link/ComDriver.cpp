@@ -14,7 +14,7 @@ TComDriver::TComDriver(int pollIntervalMs, int reconnectDelayMs, QObject *parent
     connect(m_udp, &QUdpSocket::readyRead, this, &TComDriver::onUdpReadyRead);
     replaceTcpClient();
     m_pollTimer.setInterval(pollIntervalMs);
-    connect(&m_pollTimer, &QTimer::timeout, this, &TComDriver::onPollTick);
+    connect(&m_pollTimer, &QTimer::timeout, this, &TComDriver::PollTick);
 }
 
 TComDriver::~TComDriver()
@@ -402,7 +402,7 @@ void TComDriver::RestartPollTimer()
         m_pollTimer.start();
 }
 
-void TComDriver::onPollTick()
+void TComDriver::PollTick()
 {
     if (m_reconnectPending) {
         if (m_reconnectDeadline.hasExpired()) {

@@ -93,6 +93,8 @@ public:
 
     // Hands a chunk to the receive path as if a transport had delivered it.
     void ReceiveChunk(const QByteArray &chunk);
+    // One step of the reconnection and device watch; the poll timer calls it.
+    void PollTick();
 
 signals:
     void OnRecString();
@@ -165,7 +167,6 @@ private:
     void onTcpReadyRead();
     void onTcpConnected();
     void onTcpFailure();
-    void onPollTick();
     void advancePollState();
 
     QUdpSocket *m_udp;

@@ -38,8 +38,11 @@ void TComDriverSimple::ParseReceived()
 std::optional<TComDriverSimple::TReply> TComDriverSimple::matchReply(const char *line, qsizetype length)
 {
     if (m_replyIndex.size() == 0) {
-        for (size_t n = 0; n < m_variables.size(); ++n)
-            m_replyIndex.insert(m_variables[n]->ReplyMnemonic.toLatin1(), int(n)); // first one wins
+        for (size_t n = 0; n < m_variables.size(); ++n) {
+            const QByteArray mnemonic = m_variables[n]->ReplyMnemonic.toLatin1();
+            if (!m_replyIndex.contains(mnemonic)) // the first one wins
+                m_replyIndex.insert(mnemonic, int(n));
+        }
     }
     qsizetype digits = 0;
     while (digits < length && !isDigit(line[digits]))
