@@ -26,9 +26,6 @@ QSerialPort::StopBits toQt(TStopBit stopBits)
     return QSerialPort::OneStop;
 }
 
-const char *const IllegalTerminator =
-    "Illegal terminator String.\rformat : #<asciicode>#<asciicode>#<...>\rexample: #13#10";
-
 } // namespace
 
 TComPort2::TComPort2(QObject *parent) : QObject(parent)
@@ -62,7 +59,7 @@ void TComPort2::Open()
     if (!m_serial.open(QIODevice::ReadWrite))
         throw EComError(("TCOMPORT : cannot open " + m_port + "\r\n" + m_serial.errorString()).toStdString());
     applyLineSettings();
-    m_pending.clear();
+    m_terminated.Clear();
     emit OnPortOpen();
 }
 
@@ -108,52 +105,14 @@ void TComPort2::applyLineSettings()
     m_serial.clearError();
 }
 
-QString TComPort2::Terminator() const
-{
-    QString text;
-    for (char c : m_terminator)
-        text += '#' + QString::number(uchar(c));
-    return text;
-}
-
-void TComPort2::SetTerminator(const QString &text)
-{
-    const QString codes = text.mid(1);
-    if (codes.isEmpty())
-        throw EComError("Terminator String cannot be empty!");
-    QByteArray terminator;
-    for (const QString &piece : codes.split('#')) {
-        bool ok = false;
-        const uint code = piece.toUInt(&ok);
-        if (!ok || code > 255) {
-            m_terminator = "\r\n";
-            throw EComError(IllegalTerminator);
-        }
-        terminator += char(code);
-    }
-    m_terminator = terminator;
-}
-
 void TComPort2::readAvailable()
 {
     const QByteArray chunk = m_serial.readAll();
-    if (!chunk.isEmpty() && Opened() && m_receiveCallBack)
-        deliver(chunk);
-}
-
-void TComPort2::deliver(const QByteArray &chunk)
-{
+    if (chunk.isEmpty() || !Opened() || !m_receiveCallBack)
+        return;
     if (m_receiveMode == rmRAW) {
         m_receiveCallBack(chunk);
-        return;
+    } else if (const std::optional<QByteArray> piece = m_terminated.Feed(chunk)) {
+        m_receiveCallBack(*piece);
     }
-    // One piece per chunk: a second complete piece waits for the next chunk.
-    m_pending += chunk;
-    const qsizetype end = m_pending.indexOf(m_terminator);
-    if (end < 0)
-        return;
-    const qsizetype length = end + m_terminator.size();
-    const QByteArray piece = m_pending.left(length);
-    m_pending.remove(0, length);
-    m_receiveCallBack(piece);
 }

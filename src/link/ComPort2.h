@@ -1,5 +1,6 @@
 #pragma once
-#include "variables/MorlixError.h"
+#include "ComError.h"
+#include "TerminatedText.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -7,13 +8,6 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
-
-// Raised when a serial port cannot be opened or is given a bad terminator.
-class EComError : public TMorlixError
-{
-public:
-    using TMorlixError::TMorlixError;
-};
 
 enum TParity { ptNONE, ptODD, ptEVEN, ptMARK, ptSPACE };
 enum TStopBit { sbONE, sbONE5, snTWO };
@@ -66,8 +60,8 @@ public:
 
     // "#13#10" form: the first character is skipped, the rest is decimal
     // character codes separated by '#'. Throws EComError on a bad text.
-    QString Terminator() const;
-    void SetTerminator(const QString &text);
+    QString Terminator() const { return m_terminated.Terminator(); }
+    void SetTerminator(const QString &text) { m_terminated.SetTerminator(text); }
 
     void SetReceiveCallBack(TReceiveProc callback) { m_receiveCallBack = std::move(callback); }
 
@@ -78,7 +72,6 @@ signals:
 private:
     void applyLineSettings();
     void readAvailable();
-    void deliver(const QByteArray &chunk);
 
     QSerialPort m_serial;
     QString m_port;
@@ -89,7 +82,6 @@ private:
     uint32_t m_queueIn = 8192;
     uint32_t m_queueOut = 8192;
     TReceiveMode m_receiveMode = rmTERM;
-    QByteArray m_terminator = "\r\n";
-    QByteArray m_pending;
+    TTerminatedText m_terminated;
     TReceiveProc m_receiveCallBack;
 };

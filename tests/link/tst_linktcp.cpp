@@ -24,11 +24,7 @@ private slots:
         };
         TComDriverMorlix link(PollMs, ReconnectMs);
         QSignalSpy connectedChanges(&link, &TComDriver::OnConnectedChange);
-        link.SetIPRemoteAddress("127.0.0.1");
-        link.SetIPRemotePort(device.port());
-        link.SetConType(ctTCP);
-        QVERIFY(link.Open());
-
+        openTowards(link, device.port());
         QTRY_VERIFY_WITH_TIMEOUT(link.Connected(), 5000);
         QCOMPARE(connectedChanges.count(), 1);
         QTRY_COMPARE_WITH_TIMEOUT(link.GetVar(HPOS), uint16_t(1024), 5000);
@@ -39,6 +35,94 @@ private slots:
         link.SendVar(HPOS, 512);
         QTRY_COMPARE_WITH_TIMEOUT(device.received, QByteArray("512RX"), 5000);
         QCOMPARE(link.GetVar(HPOS), uint16_t(1024)); // no local echo
+    }
+
+    void refusedConnectionIsRetried()
+    {
+        const quint16 port = unusedTcpPort();
+        TComDriverMorlix link(PollMs, ReconnectMs);
+        openTowards(link, port);
+        // On loopback the refusal is decided by the time the attempt starts.
+        QVERIFY(!link.Opened());
+        QTcpServer late;
+        QVERIFY(late.listen(QHostAddress::LocalHost, port));
+        QTRY_VERIFY_WITH_TIMEOUT(link.Opened(), 5000);
+    }
+
+    void deviceHangingUpIsReconnected()
+    {
+        TcpDevicePeer device;
+        TComDriverMorlix link(PollMs, ReconnectMs);
+        openTowards(link, device.port());
+        QTRY_VERIFY_WITH_TIMEOUT(link.Opened(), 5000);
+        device.hangUp();
+        QTRY_COMPARE_WITH_TIMEOUT(device.connections, 2, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(link.Opened(), 5000);
+    }
+
+    // A retry pending for a TCP link must not fire once the link is UDP.
+    void changingTheLinkTypeCancelsAPendingRetry()
+    {
+        const quint16 port = unusedTcpPort();
+        TComDriverMorlix link(PollMs, ReconnectMs);
+        openTowards(link, port);
+        link.SetIPLocalPort(freeUdpPort());
+        link.SetConType(ctUDP);
+        QVERIFY(link.Opened());
+        QTcpServer late;
+        QVERIFY(late.listen(QHostAddress::LocalHost, port));
+        QTest::qWait(5 * ReconnectMs);
+        QVERIFY(!late.hasPendingConnections());
+    }
+
+    void changingTheRemotePortReconnectsThere()
+    {
+        TcpDevicePeer first, second;
+        TComDriverMorlix link(PollMs, ReconnectMs);
+        openTowards(link, first.port());
+        QTRY_VERIFY_WITH_TIMEOUT(link.Opened(), 5000);
+        link.SetIPRemotePort(second.port());
+        QTRY_VERIFY_WITH_TIMEOUT(link.Opened() && second.connections == 1, 5000);
+        link.SendText("1RX");
+        QTRY_COMPARE_WITH_TIMEOUT(second.received, QByteArray("1RX"), 5000);
+    }
+
+    void longTextIsSentWhole()
+    {
+        TcpDevicePeer device;
+        TComDriverMorlix link(PollMs, ReconnectMs);
+        openTowards(link, device.port());
+        QTRY_VERIFY_WITH_TIMEOUT(link.Opened(), 5000);
+        const QString text(3 * TComDriver::TransferBufferSize + 5, QChar('A'));
+        link.SendText(text);
+        QTRY_COMPARE_WITH_TIMEOUT(device.received.size(), text.size(), 5000);
+    }
+
+    void closeDoesNotReconnect()
+    {
+        TcpDevicePeer device;
+        TComDriverMorlix link(PollMs, ReconnectMs);
+        openTowards(link, device.port());
+        QTRY_VERIFY_WITH_TIMEOUT(link.Opened(), 5000);
+        link.Close();
+        QVERIFY(!link.Opened());
+        QTest::qWait(5 * ReconnectMs);
+        QCOMPARE(device.connections, 1);
+    }
+
+private:
+    static void openTowards(TComDriver &link, quint16 port)
+    {
+        link.SetIPRemoteAddress("127.0.0.1");
+        link.SetIPRemotePort(port);
+        link.SetConType(ctTCP);
+        QVERIFY(link.Open());
+    }
+    static quint16 unusedTcpPort()
+    {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost);
+        return probe.serverPort();
     }
 };
 
