@@ -34,7 +34,7 @@ void TComDriverMorlix::SignalDeviceLost()
 
 void TComDriverMorlix::RequestAllVars()
 {
-    if (ConMode() == cmVAR)
+    if (InVarMode())
         DoSendVar(DIESE, 1);
 }
 

@@ -32,7 +32,14 @@
 // when the value differs from the cached one. Also OnSentString,
 // OnConnectedChange and one On<Property>Change per published property.
 // In cmRAW nothing is parsed: each received chunk stays in the accumulator
-// and fires OnRecString.
+// and fires OnRecString. Signals carry no sender argument: use sender() or
+// capture the driver.
+//
+// Watch: every poll interval (1000 ms) PollTick queries "?" until DEV67
+// comes back, then sends "1#" and sets Connected (OnConnectedChange); three
+// silent queries later the device is lost ("0?" sent, Connected false). A TCP
+// error or hang-up is retried after the reconnect delay (10 s).
+// ReceiveChunk(bytes) feeds the receive path directly (simulators, tests).
 //
 // From any thread (carried to the driver's thread and waited for; never call
 // them while holding a lock that a driver handler takes): ConMode,

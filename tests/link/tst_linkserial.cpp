@@ -7,16 +7,22 @@
 class LinkSerialTest : public QObject
 {
     Q_OBJECT
-private slots:
-    void repliesAndWritesOverTheLine()
+
+    static void openOn(const PtyPair &line, TComDriver &link)
     {
-        PtyPair line;
         QVERIFY(line.isValid());
-        TComDriverMorlix link;
         link.SetPort(line.slavePath());
         link.SetConType(ctRS232);
         QVERIFY(link.Open());
         QVERIFY(link.Opened());
+    }
+
+private slots:
+    void repliesAndWritesOverTheLine()
+    {
+        PtyPair line;
+        TComDriverMorlix link;
+        openOn(line, link);
 
         line.write("RX10");
         line.write("24\r\n");
@@ -28,11 +34,8 @@ private slots:
     void speedChangeReopensTheLine()
     {
         PtyPair line;
-        QVERIFY(line.isValid());
         TComDriverMorlix link;
-        link.SetPort(line.slavePath());
-        link.SetConType(ctRS232);
-        QVERIFY(link.Open());
+        openOn(line, link);
         link.SetBaudRate(115200);
         QVERIFY(link.Opened());
         QCOMPARE(link.BaudRate(), 115200u);
