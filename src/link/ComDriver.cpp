@@ -267,10 +267,13 @@ TComDriver::TRecStringHandler TComDriver::SetRecStringHandler(TRecStringHandler 
 
 void TComDriver::FireRecString()
 {
-    if (m_recStringHandler)
-        m_recStringHandler();
-    else
+    if (!m_recStringHandler) {
         emit OnRecString();
+        return;
+    }
+    // A copy: the handler may replace itself while it runs.
+    const TRecStringHandler handler = m_recStringHandler;
+    handler();
 }
 
 // ---------------------------------------------------------------- variables
