@@ -27,7 +27,13 @@ SimLink::SimLink(std::unique_ptr<SimEndpoint> endpoint, SimDevice &device, const
     connect(&device, &SimDevice::Report, this, &SimLink::OnReport);
 }
 
-SimLink::~SimLink() = default;
+SimLink::~SimLink()
+{
+    // The endpoint may still report a leaving peer while it closes; by then
+    // the queues it would reach are gone.
+    m_endpoint->disconnect(this);
+    m_endpoint.reset();
+}
 
 QString SimLink::Name() const
 {

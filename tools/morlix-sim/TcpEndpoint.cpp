@@ -32,6 +32,10 @@ void TcpEndpoint::OnNewConnection()
             if (incoming == m_client)
                 emit Received(incoming->readAll());
         });
+        connect(incoming, &QObject::destroyed, this, [this, incoming] {
+            if (incoming == m_client)
+                m_client = nullptr;
+        });
         connect(incoming, &QTcpSocket::disconnected, this, [this, incoming] {
             incoming->deleteLater();
             if (incoming == m_client)
@@ -52,7 +56,7 @@ void TcpEndpoint::DropClient()
     if (!m_client)
         return;
     QTcpSocket *old = m_client;
-    m_client.clear();
+    m_client = nullptr;
     // Let what was written leave before the connection closes.
     old->disconnectFromHost();
 }

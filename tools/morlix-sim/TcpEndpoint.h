@@ -2,7 +2,6 @@
 #include "SimEndpoint.h"
 
 #include <QHostAddress>
-#include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -27,5 +26,5 @@ private:
     QHostAddress m_address;
     quint16 m_port;
     QTcpServer m_server;
-    QPointer<QTcpSocket> m_client;
+    QTcpSocket *m_client = nullptr; // owned by the server; cleared when it goes
 };
