@@ -51,6 +51,14 @@ uint16_t SimDeviceState::Store(int varNumber, int element, uint32_t value)
     return elements[element];
 }
 
+uint16_t SimDeviceState::Restore(int varNumber, int element, uint32_t value)
+{
+    if (value != VarTable[varNumber].Default || element < 0 || element >= m_values[varNumber].size())
+        return Store(varNumber, element, value);
+    m_values[varNumber][element] = uint16_t(value);
+    return uint16_t(value);
+}
+
 int SimDeviceState::CurrentElement(int varNumber) const
 {
     const int indexVar = VarTable[varNumber].IndexVar;

@@ -22,6 +22,11 @@ public:
     // Clamps, stores and returns what was stored. An element outside the
     // array is ignored and the current value returned.
     uint16_t Store(int varNumber, int element, uint32_t value);
+    // A value from a saved state or the command line: clamped like Store,
+    // except the table default, which the device holds from the start even
+    // where it lies outside the range (RHTOTAL), so a saved state loads back
+    // unchanged.
+    uint16_t Restore(int varNumber, int element, uint32_t value);
 
     // The element the variable's setting index variable selects now (0 for
     // a scalar).

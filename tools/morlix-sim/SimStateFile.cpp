@@ -21,7 +21,7 @@ QStringList Lines(const SimDeviceState &state)
 void Apply(SimDeviceState &state, const SimAssignment &assignment)
 {
     const int element = assignment.Element >= 0 ? assignment.Element : state.CurrentElement(assignment.VarNumber);
-    state.Store(assignment.VarNumber, element, assignment.Value);
+    state.Restore(assignment.VarNumber, element, assignment.Value);
 }
 
 bool ApplyLines(SimDeviceState &state, const QStringList &lines, QString *error)

@@ -67,6 +67,9 @@ void SaveState(const SimOptions &options, const SimDeviceState &state)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    // Watch the signals before anything announces that the simulator is up.
+    QuitSignalWatcher quitSignals;
+    QObject::connect(&quitSignals, &QuitSignalWatcher::QuitRequested, &app, &QCoreApplication::quit);
     const QStringList arguments = app.arguments();
     if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
         PrintLine(stdout, SimOptions::HelpText());
@@ -111,9 +114,6 @@ int main(int argc, char **argv)
     QObject::connect(&frontPanel, &SimFrontPanel::QuitRequested, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     QObject::connect(&device, &SimDevice::StoreRequested, [&] { SaveState(options, device.State()); });
-
-    QuitSignalWatcher quitSignals;
-    QObject::connect(&quitSignals, &QuitSignalWatcher::QuitRequested, &app, &QCoreApplication::quit);
 
     const int status = app.exec();
     SaveState(options, device.State());
