@@ -21,6 +21,13 @@ public:
     // "tcp 127.0.0.1:10500", for the start-up message.
     virtual QString Description() const = 0;
 
+protected:
+    // "cannot listen on TCP 127.0.0.1:10500: address in use"
+    static QString PortError(const char *what, const QString &address, quint16 port, const QString &reason)
+    {
+        return QStringLiteral("cannot %1 %2:%3: %4").arg(QLatin1String(what), address).arg(port).arg(reason);
+    }
+
 signals:
     void Received(const QByteArray &bytes);
     // A new peer replaced the old one, or the peer left: whatever was half

@@ -11,10 +11,7 @@ bool TcpEndpoint::Open(QString *error)
     if (m_server.listen(m_address, m_port))
         return true;
     if (error)
-        *error = QStringLiteral("cannot listen on TCP %1:%2: %3")
-                     .arg(m_address.toString())
-                     .arg(m_port)
-                     .arg(m_server.errorString());
+        *error = PortError("listen on TCP", m_address.toString(), m_port, m_server.errorString());
     return false;
 }
 

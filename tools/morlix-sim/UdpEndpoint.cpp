@@ -13,10 +13,7 @@ bool UdpEndpoint::Open(QString *error)
     if (m_socket.bind(m_address, m_port))
         return true;
     if (error)
-        *error = QStringLiteral("cannot bind UDP %1:%2: %3")
-                     .arg(m_address.toString())
-                     .arg(m_port)
-                     .arg(m_socket.errorString());
+        *error = PortError("bind UDP", m_address.toString(), m_port, m_socket.errorString());
     return false;
 }
 
