@@ -1,0 +1,77 @@
+#include "SimFrontPanel.h"
+#include "SimAssignment.h"
+#include "SimDevice.h"
+#include "SimStateFile.h"
+
+#include <QRegularExpression>
+
+SimFrontPanel::SimFrontPanel(SimDevice &device, QObject *parent) : QObject(parent), m_device(device) {}
+
+QString SimFrontPanel::HelpText()
+{
+    return QStringLiteral("set NAME VALUE     change a variable (NAME[i] for an array element)\n"
+                          "get NAME           show a variable (every element of an array)\n"
+                          "dump               show every variable\n"
+                          "disconnect         drop the connected client\n"
+                          "quit               stop the simulator\n"
+                          "help               this text");
+}
+
+QString SimFrontPanel::Handle(const QString &line)
+{
+    static const QRegularExpression spaces(QStringLiteral("\\s+"));
+    const QStringList words = line.trimmed().split(spaces, Qt::SkipEmptyParts);
+    if (words.isEmpty())
+        return QString();
+    const QString command = words.first().toLower();
+    if (command == QLatin1String("set"))
+        return Set(words);
+    if (command == QLatin1String("get"))
+        return Get(words);
+    if (command == QLatin1String("dump") && words.size() == 1)
+        return SimStateFile::Lines(m_device.State()).join(QLatin1Char('\n'));
+    if (command == QLatin1String("disconnect") && words.size() == 1) {
+        emit DisconnectRequested();
+        return QStringLiteral("disconnected");
+    }
+    if (command == QLatin1String("quit") && words.size() == 1) {
+        emit QuitRequested();
+        return QString();
+    }
+    if (command == QLatin1String("help"))
+        return HelpText();
+    return QStringLiteral("unknown command: %1 (type help)").arg(line.trimmed());
+}
+
+QString SimFrontPanel::Set(const QStringList &words)
+{
+    if (words.size() != 3)
+        return QStringLiteral("usage: set NAME VALUE");
+    int varNumber = -1;
+    int element = -1;
+    uint32_t value = 0;
+    QString error;
+    if (!SimAssignment::ParseTarget(words[1], varNumber, element, &error)
+        || !SimAssignment::ParseValue(words[2], value, &error))
+        return error;
+    m_device.Write(varNumber, element, value);
+    const int shown = element >= 0 ? element : m_device.State().CurrentElement(varNumber);
+    return SimStateFile::Line(m_device.State(), varNumber, shown);
+}
+
+QString SimFrontPanel::Get(const QStringList &words) const
+{
+    if (words.size() != 2)
+        return QStringLiteral("usage: get NAME");
+    int varNumber = -1;
+    int element = -1;
+    QString error;
+    if (!SimAssignment::ParseTarget(words[1], varNumber, element, &error))
+        return error;
+    QStringList lines;
+    const int first = element >= 0 ? element : 0;
+    const int last = element >= 0 ? element : SimDeviceState::ElementCount(varNumber) - 1;
+    for (int e = first; e <= last; ++e)
+        lines << SimStateFile::Line(m_device.State(), varNumber, e);
+    return lines.join(QLatin1Char('\n'));
+}

@@ -1,0 +1,76 @@
+#include "SimLink.h"
+#include "SimDevice.h"
+#include "SimEndpoint.h"
+#include "SimLog.h"
+#include "TransferHook.h"
+
+namespace {
+// A character on an asynchronous line is a start bit, 8 data bits and a
+// stop bit.
+constexpr int BitsPerCharacter = 10;
+} // namespace
+
+SimLink::SimLink(std::unique_ptr<SimEndpoint> endpoint, SimDevice &device, const SimLineSettings &settings,
+                 QObject *parent)
+    : QObject(parent), m_endpoint(std::move(endpoint)), m_device(device), m_faults(settings.Faults)
+{
+    const int bytesPerSecond = settings.Baud > 0 ? std::max(1, settings.Baud / BitsPerCharacter) : 0;
+    m_inbound.SetBytesPerSecond(bytesPerSecond);
+    m_outbound.SetBytesPerSecond(bytesPerSecond);
+    m_outbound.SetLatency(settings.LatencyMs);
+
+    connect(m_endpoint.get(), &SimEndpoint::Received, &m_inbound, [this](const QByteArray &bytes) { m_inbound.Push(bytes); });
+    connect(&m_inbound, &PacedQueue::Deliver, this, &SimLink::OnBytesArrived);
+    connect(&m_outbound, &PacedQueue::Deliver, m_endpoint.get(), &SimEndpoint::Send);
+    connect(&m_outbound, &PacedQueue::CloseRequested, m_endpoint.get(), &SimEndpoint::DropClient);
+    connect(m_endpoint.get(), &SimEndpoint::PeerChanged, this, &SimLink::OnPeerChanged);
+    connect(&device, &SimDevice::Report, this, &SimLink::OnReport);
+}
+
+SimLink::~SimLink()
+{
+    // The endpoint may still report a leaving peer while it closes; by then
+    // the queues it would reach are gone.
+    m_endpoint->disconnect(this);
+    m_endpoint.reset();
+}
+
+QString SimLink::Name() const
+{
+    return m_endpoint->Description().section(QLatin1Char(' '), 0, 0);
+}
+
+void SimLink::OnBytesArrived(const QByteArray &bytes)
+{
+    if (m_transferHook && m_transferHook->IsActive()) {
+        SimLog::Write(Name(), "<<", bytes);
+        m_transferHook->HandleRawBytes(bytes, [this](const QByteArray &reply) {
+            SimLog::Write(Name(), ">>", reply);
+            m_outbound.Push(reply);
+        });
+        return;
+    }
+    for (const SimCommand &command : m_parser.Feed(bytes)) {
+        SimLog::Write(Name(), "<-", command.Text());
+        m_device.Execute(command);
+    }
+}
+
+void SimLink::OnReport(const QByteArray &line)
+{
+    const SimFaults::Decision decision = m_faults.Next();
+    SimLog::Write(Name(), decision.Send ? "->" : "-x", line);
+    if (decision.Send)
+        m_outbound.Push(decision.Noise + line + "\r\n", decision.CloseAfter);
+    else if (decision.CloseAfter)
+        m_outbound.Push(QByteArray(), true);
+}
+
+void SimLink::OnPeerChanged()
+{
+    // Half a command from the old peer must not join the new peer's first.
+    m_parser.Reset();
+    m_inbound.Clear();
+    m_outbound.Clear();
+    m_faults.ResetConnection();
+}

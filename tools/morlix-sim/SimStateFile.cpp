@@ -1,0 +1,55 @@
+#include "SimStateFile.h"
+#include "config/KeyValueFile.h"
+#include "variables/VariableTable.h"
+
+namespace SimStateFile {
+
+QString Line(const SimDeviceState &state, int varNumber, int element)
+{
+    return QStringLiteral("%1=%2").arg(SimAssignment::TargetName(varNumber, element)).arg(state.Value(varNumber, element));
+}
+
+QStringList Lines(const SimDeviceState &state)
+{
+    QStringList lines;
+    for (int n = 0; n < VarTableSize; ++n)
+        for (int e = 0; e < SimDeviceState::ElementCount(n); ++e)
+            lines << Line(state, n, e);
+    return lines;
+}
+
+void Apply(SimDeviceState &state, const SimAssignment &assignment)
+{
+    const int element = assignment.Element >= 0 ? assignment.Element : state.CurrentElement(assignment.VarNumber);
+    state.Restore(assignment.VarNumber, element, assignment.Value);
+}
+
+bool ApplyLines(SimDeviceState &state, const QStringList &lines, QString *error)
+{
+    for (int i = 0; i < lines.size(); ++i) {
+        if (lines[i].trimmed().isEmpty())
+            continue;
+        SimAssignment assignment;
+        QString reason;
+        if (!SimAssignment::Parse(lines[i], assignment, &reason)) {
+            if (error)
+                *error = QStringLiteral("line %1: %2").arg(i + 1).arg(reason);
+            return false;
+        }
+        Apply(state, assignment);
+    }
+    return true;
+}
+
+bool Load(const QString &path, SimDeviceState &state, QString *error)
+{
+    QStringList lines;
+    return KeyValueFile::Read(path, lines, error) && ApplyLines(state, lines, error);
+}
+
+bool Save(const QString &path, const SimDeviceState &state, QString *error)
+{
+    return KeyValueFile::Write(path, Lines(state), error);
+}
+
+} // namespace SimStateFile
