@@ -1,4 +1,5 @@
 #include "GifBuilder.h"
+#include "TestFolder.h"
 #include "TestRegistry.h"
 #include "transfer/GifDecoder.h"
 #include "transfer/LogoFrameProcess.h"
@@ -6,7 +7,6 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -215,13 +215,10 @@ private slots:
         last.Indices[3] = iKey;
         gif.Frames.push_back(last);
 
-        QTemporaryDir dir;
-        const QString input = dir.filePath("anim.gif");
-        const QString output = dir.filePath("coalesced.ppm");
-        QFile file(input);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(EncodeGif(gif));
-        file.close();
+        TTestFolder folder;
+        const QString input = folder.Write("anim.gif", EncodeGif(gif));
+        QVERIFY(!input.isEmpty());
+        const QString output = folder.Path("coalesced.ppm");
         QProcess process;
         process.start(convert, {input, "-coalesce", "-append", output});
         QVERIFY(process.waitForFinished(60000));

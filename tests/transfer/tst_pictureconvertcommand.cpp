@@ -1,19 +1,12 @@
 #include "GifBuilder.h"
+#include "TestFolder.h"
 #include "TestRegistry.h"
 #include "transfer/PictureConvertCommand.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-
-void WriteFile(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(data);
-}
 
 QImage GreyRamp(int width, int height)
 {
@@ -50,21 +43,21 @@ class PictureConvertCommandTest : public QObject
 {
     Q_OBJECT
 private:
-    QTemporaryDir Dir;
+    TTestFolder Folder;
 
-    QString Path(const QString &name) const { return Dir.filePath(name); }
+    QString Path(const QString &name) const { return Folder.Path(name); }
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(Dir.isValid());
+        QVERIFY(Folder.IsValid());
         QVERIFY(GreyRamp(32, 4).save(Path("ramp.bmp")));
         QVERIFY(GreyRamp(512, 512).save(Path("square.bmp")));
         QVERIFY(GreyRamp(1920, 1081).save(Path("wide.bmp")));
-        WriteFile(Path("anim.gif"), TwoFrameGif());
-        WriteFile(Path("broken.gif"), TwoFrameGif().left(20));
-        WriteFile(Path("logo.emf"), QByteArray(64, '\1'));
-        WriteFile(Path("LOGO.GIF"), TwoFrameGif());
+        QVERIFY(!Folder.Write("anim.gif", TwoFrameGif()).isEmpty());
+        QVERIFY(!Folder.Write("broken.gif", TwoFrameGif().left(20)).isEmpty());
+        QVERIFY(!Folder.Write("logo.emf", QByteArray(64, '\1')).isEmpty());
+        QVERIFY(!Folder.Write("LOGO.GIF", TwoFrameGif()).isEmpty());
     }
 
     void outcomes_data()

@@ -1,9 +1,9 @@
 #include "GifBuilder.h"
+#include "TestFolder.h"
 #include "TestRegistry.h"
 #include "transfer/PictureFile.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -22,25 +22,22 @@ class PictureFileTest : public QObject
 {
     Q_OBJECT
 private:
-    QTemporaryDir Dir;
+    TTestFolder Folder;
 
-    QString Path(const QString &name) const { return Dir.filePath(name); }
+    QString Path(const QString &name) const { return Folder.Path(name); }
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(Dir.isValid());
+        QVERIFY(Folder.IsValid());
         TTestGif gif;
         gif.Width = 3;
         gif.Height = 2;
         gif.Palette = {qRgb(1, 2, 3), qRgb(4, 5, 6)};
         gif.Frames.push_back(SolidFrame(0, 0, 3, 2, 1));
         const QByteArray gifData = EncodeGif(gif);
-        for (const char *name : {"a.gif", "A.GIF"}) {
-            QFile file(Path(name));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(gifData);
-        }
+        for (const char *name : {"a.gif", "A.GIF"})
+            QVERIFY(!Folder.Write(name, gifData).isEmpty());
         QVERIFY(Solid(Qt::red).save(Path("a.jpg"), "JPEG"));
         QVERIFY(Solid(Qt::red).save(Path("a.jpeg"), "JPEG"));
         QVERIFY(Solid(Qt::red).save(Path("a.bmp"), "BMP"));
