@@ -2,6 +2,7 @@
 // against ImageMagick's coalescing of the same file, and the luma key of a
 // full-HD picture.
 #include "GifBuilder.h"
+#include "transfer/AnimatedStrip.h"
 #include "transfer/GifDecoder.h"
 #include "transfer/LogoFrameProcess.h"
 
@@ -44,14 +45,18 @@ void BM_DecodeGif(benchmark::State &state)
 }
 BENCHMARK(BM_DecodeGif)->Unit(benchmark::kMillisecond);
 
+// 100 frames of 320 x 240 are far more than the animated logo memory holds,
+// so the converter refuses them before painting; the benchmark times the
+// painting itself, which is what a fitting animation costs.
 void BM_BuildAnimatedStrip(benchmark::State &state)
 {
-    TLogoFrameProcess process;
-    process.SetGIF(DecodeGif(GifFile()).Value);
-    for (auto _ : state)
-        process.BuildAnimatedStrip();
-    if (process.GIFNbImages() != 100)
-        state.SkipWithError("strip not built");
+    const TGifImage gif = DecodeGif(GifFile()).Value;
+    const TStripLayout layout = LayoutStrip(gif);
+    for (auto _ : state) {
+        const QImage strip = ComposeStrip(gif, layout);
+        if (strip.height() != 100 * 240)
+            state.SkipWithError("strip not built");
+    }
 }
 BENCHMARK(BM_BuildAnimatedStrip)->Unit(benchmark::kMillisecond);
 
@@ -59,9 +64,8 @@ BENCHMARK(BM_BuildAnimatedStrip)->Unit(benchmark::kMillisecond);
 void BM_DecodeAndBuildAnimatedStrip(benchmark::State &state)
 {
     for (auto _ : state) {
-        TLogoFrameProcess process;
-        process.SetGIF(DecodeGif(GifFile()).Value);
-        process.BuildAnimatedStrip();
+        const TGifImage gif = DecodeGif(GifFile()).Value;
+        benchmark::DoNotOptimize(ComposeStrip(gif, LayoutStrip(gif)));
     }
 }
 BENCHMARK(BM_DecodeAndBuildAnimatedStrip)->Unit(benchmark::kMillisecond);
