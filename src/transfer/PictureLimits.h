@@ -1,0 +1,31 @@
+#pragma once
+#include <cstdint>
+
+// The device's picture memories, in the units its loader counts them.
+namespace PictureLimits {
+
+// Destination kinds, as they travel in the transfer flags byte.
+constexpr int KindFrame = 1;
+constexpr int KindStillLogo = 2;
+constexpr int KindAnimatedLogo = 3;
+
+// Still logos and frames are counted in 64 KiB blocks of 24-bit pixels.
+constexpr int64_t BlockBytes = 65536;
+constexpr int64_t MaxStillLogoBlocks = 12;
+constexpr int64_t MaxFrameBlocks = 95;
+
+// Animated logos are counted in units of 384 pixels; the memory holds
+// 0x2AAAAA / 384 of them, and a strip holds at most 255 frames.
+constexpr int64_t AnimatedUnitPixels = 384;
+constexpr int64_t AnimatedMemoryUnits = 0x2AAAAA / AnimatedUnitPixels; // 7281
+constexpr int MaxAnimatedFrames = 255;
+
+// No destination holds a single picture of more pixels than the animated
+// logo memory; a file announcing more is refused before it is decoded.
+constexpr int64_t MaxPicturePixels = AnimatedMemoryUnits * AnimatedUnitPixels;
+
+// All frames of one GIF together: generous against what any strip can hold,
+// small enough that a hostile file cannot make the loader allocate gigabytes.
+constexpr int64_t MaxDecodedGifPixels = 64 * 1024 * 1024;
+
+} // namespace PictureLimits
