@@ -1,5 +1,6 @@
 #include "SmartItems.h"
 
+#include "MenuHelpers.h"
 #include "SlidingCaption.h"
 
 #include <QActionGroup>
@@ -39,21 +40,6 @@ TSmartItems::TSmartItems(QWidget *parent, int slideIntervalMs) : QGroupBox(paren
     setMouseTracking(true);
     installEventFilter(this);
     RebuildItemControls();
-}
-
-QString TSmartItems::StripAccelerators(const QString &caption)
-{
-    QString text;
-    text.reserve(caption.size());
-    for (int i = 0; i < caption.size(); ++i) {
-        if (caption[i] == QLatin1Char('&')) {
-            if (i + 1 < caption.size() && caption[i + 1] == QLatin1Char('&'))
-                text += caption[++i];
-            continue;
-        }
-        text += caption[i];
-    }
-    return text;
 }
 
 QList<QAction *> TSmartItems::Items() const
@@ -428,7 +414,7 @@ void TSmartItems::OpenMenu()
 {
     if (!m_menu || !m_allEnabled)
         return;
-    m_menu->popup(m_field->mapToGlobal(QPoint(0, m_field->height())));
+    PopupBelow(m_menu, m_field);
 }
 
 void TSmartItems::OnMenuItemChosen(QAction *action)

@@ -72,9 +72,6 @@ public:
     TSlidingCaption *ListField() const { return m_field; }
     QToolButton *DropButton() const { return m_dropButton; }
 
-    // A caption as a menu shows it: single "&" marks removed, "&&" kept as "&".
-    static QString StripAccelerators(const QString &caption);
-
 signals:
     void OnSmartItemsClickChange(TSmartItems *Sender, Qt::MouseButton Button, bool UserEvent, int ItemIndex,
                                  const QString &ItemString);
