@@ -1,5 +1,7 @@
 #include "EditUpDown.h"
 
+#include "BaseColour.h"
+
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
@@ -110,14 +112,12 @@ void TEditUpDown::SetIncrementAuto(bool automatic)
 
 QColor TEditUpDown::Color() const
 {
-    return palette().color(QPalette::Base);
+    return BaseColour(this);
 }
 
 void TEditUpDown::SetColor(const QColor &color)
 {
-    QPalette colours = palette();
-    colours.setColor(QPalette::Base, color);
-    setPalette(colours);
+    SetBaseColour(this, color);
 }
 
 void TEditUpDown::UpdateBaseStep()

@@ -1,5 +1,6 @@
 #include "SmallCombo.h"
 
+#include "BaseColour.h"
 #include "MenuHelpers.h"
 
 #include <QHBoxLayout>
@@ -164,14 +165,12 @@ void TSmallCombo::SetBorderStyle(TBorderStyle style)
 
 QColor TSmallCombo::Color() const
 {
-    return m_field->palette().color(QPalette::Base);
+    return BaseColour(m_field);
 }
 
 void TSmallCombo::SetColor(const QColor &colour)
 {
-    QPalette colours = m_field->palette();
-    colours.setColor(QPalette::Base, colour);
-    m_field->setPalette(colours);
+    SetBaseColour(m_field, colour);
 }
 
 bool TSmallCombo::eventFilter(QObject *watched, QEvent *event)
