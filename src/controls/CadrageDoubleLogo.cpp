@@ -9,11 +9,6 @@ namespace {
 constexpr int HandleHalf = 3;
 const QPoint MessagePlace[2] = {QPoint(100, 100), QPoint(100, 156)};
 
-QRect ToRect(const TCadrageBox &box)
-{
-    return QRect(box.left, box.top, box.width, box.height);
-}
-
 void DrawBoldText(QPainter &painter, QPoint at, const QString &text)
 {
     QFont font = painter.font();
@@ -354,7 +349,7 @@ void TCadrageDoubleLogo::PaintCapture(QPainter &painter) const
     const TCadrageBox c = CaptureBox();
     painter.setPen(QPen(QBrush(Qt::black, Qt::BDiagPattern), 3));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(ToRect(c));
+    painter.drawRect(ToQRect(c));
 
     const int midX = c.left + c.width / 2;
     const int midY = c.top + c.height / 2;
@@ -378,7 +373,7 @@ void TCadrageDoubleLogo::PaintLogo(QPainter &painter, int logo) const
     const QColor outline = !realColour ? QColor(Qt::black) : logo == 1 ? QColor(Qt::green) : QColor(Qt::red);
     painter.setPen(outline);
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(ToRect(LogoBox(logo)));
+    painter.drawRect(ToQRect(LogoBox(logo)));
 }
 
 void TCadrageDoubleLogo::paintEvent(QPaintEvent *)

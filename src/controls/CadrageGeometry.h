@@ -1,4 +1,5 @@
 #pragma once
+#include <QRect>
 #include <optional>
 #include <utility>
 
@@ -42,6 +43,11 @@ struct TCadrageBox {
         return left == o.left && top == o.top && width == o.width && height == o.height;
     }
 };
+
+inline QRect ToQRect(const TCadrageBox &box)
+{
+    return QRect(box.left, box.top, box.width, box.height);
+}
 
 inline TCadrageBox BoxFromSpans(const TCadrageSpan &h, const TCadrageSpan &v)
 {

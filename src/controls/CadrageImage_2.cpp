@@ -12,16 +12,11 @@ namespace {
 constexpr int HandleHalf = 3;
 const QColor MediumGrey(128, 128, 128);
 
-QRect ToRect(const TCadrageBox &box)
-{
-    return QRect(box.left, box.top, box.width, box.height);
-}
-
 void DrawDottedOutline(QPainter &painter, const TCadrageBox &box)
 {
     painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(ToRect(box));
+    painter.drawRect(ToQRect(box));
 }
 
 Qt::CursorShape HoverCursor(TCadrageMode mode)
@@ -89,22 +84,12 @@ void TCadrageImage_2::SetImageValue(int &field, int value)
     update();
 }
 
-void TCadrageImage_2::SetZoomPos(TCadrageAxis axis, int value)
+void TCadrageImage_2::SetZoomValue(int &field, int &assigned, int value)
 {
-    m_assignedZoomPos[axis] = value;
-    if (m_values[axis].zoomPos == value && !m_fluidAndBackFlash)
+    assigned = value;
+    if (field == value && !m_fluidAndBackFlash)
         return;
-    m_values[axis].zoomPos = value;
-    Recompute();
-    update();
-}
-
-void TCadrageImage_2::SetZoomSize(TCadrageAxis axis, int value)
-{
-    m_assignedZoomSize[axis] = value;
-    if (m_values[axis].zoomSize == value && !m_fluidAndBackFlash)
-        return;
-    m_values[axis].zoomSize = value;
+    field = value;
     Recompute();
     update();
 }
@@ -294,7 +279,7 @@ void TCadrageImage_2::PaintBackground(QPainter &painter) const
 
 void TCadrageImage_2::PaintImageOutline(QPainter &painter) const
 {
-    const QRect image = ToRect(ImageBox());
+    const QRect image = ToQRect(ImageBox());
     painter.setPen(Qt::black);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(image);
@@ -325,9 +310,9 @@ void TCadrageImage_2::PaintZoom(QPainter &painter) const
     } else {
         painter.setPen(MediumGrey);
         painter.setBrush(QBrush(MediumGrey, Qt::CrossPattern));
-        painter.drawRect(ToRect(zoom));
+        painter.drawRect(ToQRect(zoom));
         painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(ToRect(zoom));
+        painter.drawEllipse(ToQRect(zoom));
     }
 
     const int midX = RoundHalfEven((zoom.left + zoom.right()) / 2.0);
@@ -350,7 +335,7 @@ void TCadrageImage_2::paintEvent(QPaintEvent *)
     if (m_transitionFrame >= 0 && m_transitionFrame < int(m_transitionFrames.size())) {
         painter.setPen(MediumGrey);
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(ToRect(ZoomBox()));
+        painter.drawRect(ToQRect(ZoomBox()));
         PaintImageOutline(painter);
         DrawDottedOutline(painter, m_transitionFrames[size_t(m_transitionFrame)]);
         return;

@@ -102,8 +102,16 @@ protected:
 private:
     static int DistanceFromMiddle(uint16_t value) { return std::abs(int(value) - 127); }
     void SetImageValue(int &field, int value);
-    void SetZoomPos(TCadrageAxis axis, int value);
-    void SetZoomSize(TCadrageAxis axis, int value);
+    // Keeps the owner's value for the drag events to compare against.
+    void SetZoomValue(int &field, int &assigned, int value);
+    void SetZoomPos(TCadrageAxis axis, int value)
+    {
+        SetZoomValue(m_values[axis].zoomPos, m_assignedZoomPos[axis], value);
+    }
+    void SetZoomSize(TCadrageAxis axis, int value)
+    {
+        SetZoomValue(m_values[axis].zoomSize, m_assignedZoomSize[axis], value);
+    }
     void Recompute();
 
     void HoverPass(QPoint pointer);
