@@ -47,9 +47,11 @@ TDecoded<TPictureFile> LoadPictureFile(const QString &path)
         return TDecoded<TPictureFile>::Failure(QStringLiteral("file too large"));
     const QByteArray data = file.readAll();
 
-    if (suffix == QLatin1String("gif"))
+    // Cameras and other systems write upper-case extensions ("IMG_0001.JPG"):
+    // the case says nothing about the content.
+    if (lower == QLatin1String("gif"))
         return FromAnimation(DecodeGif(data));
-    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
+    if (lower == QLatin1String("jpg") || lower == QLatin1String("jpeg"))
         return FromStill(DecodeJpeg(data));
     return FromStill(DecodeBitmap(data));
 }

@@ -40,6 +40,7 @@ private slots:
             QVERIFY(!Folder.Write(name, gifData).isEmpty());
         QVERIFY(Solid(Qt::red).save(Path("a.jpg"), "JPEG"));
         QVERIFY(Solid(Qt::red).save(Path("a.jpeg"), "JPEG"));
+        QVERIFY(Solid(Qt::red).save(Path("B.JPG"), "JPEG"));
         QVERIFY(Solid(Qt::red).save(Path("a.bmp"), "BMP"));
         QVERIFY(Solid(Qt::red).save(Path("a.ico"), "ICO"));
         QVERIFY(Solid(Qt::red).save(Path("png.bmp"), "PNG"));
@@ -59,7 +60,8 @@ private slots:
         QTest::newRow("jpeg") << "a.jpeg" << true << still << "";
         QTest::newRow("bmp") << "a.bmp" << true << still << "";
         QTest::newRow("ico") << "a.ico" << true << still << "";
-        QTest::newRow("upper-case GIF is no bitmap") << "A.GIF" << false << still << "not a bitmap or icon";
+        QTest::newRow("upper-case GIF") << "A.GIF" << true << int(TPictureFile::pkAnimated) << "";
+        QTest::newRow("upper-case JPG") << "B.JPG" << true << still << "";
         QTest::newRow("PNG named bmp") << "png.bmp" << false << still << "not a bitmap or icon";
         QTest::newRow("JPEG named gif") << "jpeg.gif" << false << still << "not a GIF file";
         QTest::newRow("wmf") << "a.wmf" << false << still << "WMF metafiles are not supported";

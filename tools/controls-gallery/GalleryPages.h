@@ -6,3 +6,4 @@ QWidget *CreateSelectorPage();
 QWidget *CreateNumericPage();
 QWidget *CreateAudioMeterPage();
 QWidget *CreateListPage();
+QWidget *CreateFramingPage();

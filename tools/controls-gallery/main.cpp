@@ -17,6 +17,7 @@ const TGalleryPage Pages[] = {
     {"Numeric", CreateNumericPage},
     {"Audio meters", CreateAudioMeterPage},
     {"Lists", CreateListPage},
+    {"Framing", CreateFramingPage},
 };
 
 } // namespace
