@@ -1,4 +1,5 @@
 #pragma once
+#include <cmath>
 #include <cstdint>
 
 // The device's picture memories, in the units its loader counts them.
@@ -27,5 +28,14 @@ constexpr int64_t MaxPicturePixels = AnimatedMemoryUnits * AnimatedUnitPixels;
 // All frames of one GIF together: generous against what any strip can hold,
 // small enough that a hostile file cannot make the loader allocate gigabytes.
 constexpr int64_t MaxDecodedGifPixels = 64 * 1024 * 1024;
+
+// The height of one frame of a strip holding frameCount frames, rounded to
+// nearest with ties to even; a strip without frames counts as one frame.
+inline int64_t FrameHeightOf(int64_t height, int frameCount)
+{
+    if (frameCount < 1)
+        return height;
+    return int64_t(std::nearbyint(double(height) / frameCount));
+}
 
 } // namespace PictureLimits

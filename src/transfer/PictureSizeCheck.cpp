@@ -2,7 +2,6 @@
 
 #include "transfer/PictureLimits.h"
 
-#include <cmath>
 #include <cstdint>
 
 using namespace PictureLimits;
@@ -24,7 +23,7 @@ TSizeVerdict CheckAnimated(int64_t width, int64_t height, int frameCount)
     // A strip without frames cannot be divided into them.
     if (frameCount < 1)
         return {};
-    const auto frameHeight = int64_t(std::nearbyint(double(height) / frameCount));
+    const int64_t frameHeight = FrameHeightOf(height, frameCount);
     const int64_t framePixels = width * frameHeight;
     if (framePixels < 1)
         return {};
