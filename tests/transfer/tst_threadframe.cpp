@@ -1,3 +1,4 @@
+#include "EventLoopWait.h"
 #include "ScriptedDevice.h"
 #include "TestRegistry.h"
 #include "link/ComDriverMorlix.h"
@@ -94,7 +95,7 @@ private slots:
         QList<int> progress;
         sender.SetWriteProgressCallback([&](int percent) { progress << percent; });
         QVERIFY(sender.Start());
-        QTRY_VERIFY_WITH_TIMEOUT(sender.Finished(), Patience);
+        QVERIFY(WaitWithEvents([&] { return sender.Finished(); }, Patience));
 
         QVERIFY(sender.Succeeded());
         QVERIFY(rig.Device.ModeRequested);
@@ -126,7 +127,7 @@ private slots:
         rig.Wire(sender, 2 + 32);
         UseTimeouts(sender, LongTimeoutMs);
         QVERIFY(sender.Start());
-        QTRY_VERIFY_WITH_TIMEOUT(sender.Finished(), Patience);
+        QVERIFY(WaitWithEvents([&] { return sender.Finished(); }, Patience));
         QVERIFY(sender.Succeeded());
         QCOMPARE(rig.Device.Count(Line(DestinationRecord({34, 3}))), 1);
         QCOMPARE(rig.Device.Count(Line(DestinationRecord({34 + 64, 3}))), 1);
@@ -180,7 +181,7 @@ private slots:
         rig.Wire(sender, 2);
         UseTimeouts(sender, succeeds ? LongTimeoutMs : ShortTimeoutMs);
         QVERIFY(sender.Start());
-        QTRY_VERIFY_WITH_TIMEOUT(sender.Finished(), Patience);
+        QVERIFY(WaitWithEvents([&] { return sender.Finished(); }, Patience));
         QCOMPARE(rig.Device.Count(resent), timesSent);
         QCOMPARE(sender.Succeeded(), succeeds);
         QTRY_COMPARE_WITH_TIMEOUT(rig.Device.Types().last(), int(succeeds ? rtEnd : rtAbandon), Patience);
@@ -199,7 +200,7 @@ private slots:
         rig.Wire(sender, 2);
         UseTimeouts(sender, ShortTimeoutMs);
         QVERIFY(sender.Start());
-        QTRY_VERIFY_WITH_TIMEOUT(sender.Finished(), Patience);
+        QVERIFY(WaitWithEvents([&] { return sender.Finished(); }, Patience));
         QTRY_COMPARE_WITH_TIMEOUT(rig.Device.Types(), (QList<int>{rtParameter, rtAbandon}), Patience);
         QVERIFY(!sender.Succeeded());
     }
@@ -242,7 +243,7 @@ private slots:
         QList<int> erased;
         sender.SetEraseProgressCallback([&](int percent) { erased << percent; });
         QVERIFY(sender.Start());
-        QTRY_VERIFY_WITH_TIMEOUT(sender.Finished(), Patience);
+        QVERIFY(WaitWithEvents([&] { return sender.Finished(); }, Patience));
         QCOMPARE(sender.Succeeded(), reportsProgress);
         QTRY_COMPARE_WITH_TIMEOUT(rig.Device.Types().last(), int(reportsProgress ? rtEnd : rtAbandon), Patience);
         QCOMPARE(erased.first(), 0);
@@ -266,7 +267,7 @@ private slots:
         QVERIFY(sender.Start());
         QTRY_COMPARE_WITH_TIMEOUT(rig.Device.Lines.size(), 4, Patience);
         sender.Abort();
-        QTRY_VERIFY_WITH_TIMEOUT(sender.Finished(), Patience);
+        QVERIFY(WaitWithEvents([&] { return sender.Finished(); }, Patience));
         QTRY_COMPARE_WITH_TIMEOUT(rig.Device.Types().last(), int(rtAbandon), Patience);
         QCOMPARE(sender.Status(), QString("Transfer aborted by user."));
         QVERIFY(rig.LinkGivenBack());
@@ -310,7 +311,7 @@ private slots:
         TThreadFrameReceive receiver;
         rig.Wire(receiver, 2 + 32);
         QVERIFY(receiver.Start());
-        QTRY_VERIFY_WITH_TIMEOUT(receiver.Finished(), Patience);
+        QVERIFY(WaitWithEvents([&] { return receiver.Finished(); }, Patience));
         QCOMPARE(receiver.Status(), QString("No Logo or Frame Stored"));
         QTRY_COMPARE_WITH_TIMEOUT(rig.Device.Lines.last(), QByteArray(".0\r"), Patience);
         QCOMPARE(rig.Device.Lines.first(), Line(DestinationRecord({34, 3})));
@@ -332,7 +333,7 @@ private slots:
         TThreadFrameReceive receiver;
         rig.Wire(receiver, 1);
         QVERIFY(receiver.Start());
-        QTRY_VERIFY_WITH_TIMEOUT(receiver.Finished(), Patience);
+        QVERIFY(WaitWithEvents([&] { return receiver.Finished(); }, Patience));
         QCOMPARE(receiver.Status(), QString("Failure."));
         QVERIFY(rig.Picture.BmpProcessed().isNull());
     }
@@ -347,7 +348,7 @@ private slots:
         QVERIFY(receiver.Start());
         QTRY_COMPARE_WITH_TIMEOUT(rig.Device.Lines.size(), 1, Patience);
         receiver.Abort();
-        QTRY_VERIFY_WITH_TIMEOUT(receiver.Finished(), Patience);
+        QVERIFY(WaitWithEvents([&] { return receiver.Finished(); }, Patience));
         QTRY_COMPARE_WITH_TIMEOUT(rig.Device.Lines.last(), QByteArray(".0\r"), Patience);
         QCOMPARE(receiver.Status(), QString("Transfer aborted by user."));
         QVERIFY(rig.LinkGivenBack());

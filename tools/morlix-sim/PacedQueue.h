@@ -6,9 +6,15 @@
 #include <QTimer>
 
 // Holds bytes back the way a slow or distant line would: each push is
-// delivered after the latency, and at most bytes-per-second bytes leave per
-// second. With neither set, a push is delivered at once. Used in both
-// directions, so the device also takes in commands at the line's pace.
+// delivered whole once its last byte would have crossed the line, after the
+// latency, one push after the other at bytes-per-second. With neither set, a
+// push is delivered at once. Used in both directions, so the device also
+// takes in commands at the line's pace.
+//
+// The line keeps its own clock in nanoseconds: a delivery the timer makes a
+// little late or early does not shift the ones after it, and deliveries are
+// made to the nearest millisecond, so that a long exchange of short messages
+// takes the line's time and not a rounded-up multiple of it.
 class PacedQueue : public QObject
 {
     Q_OBJECT
@@ -31,18 +37,15 @@ private:
     {
         QByteArray Bytes;
         bool CloseAfter = false;
-        qint64 Due = 0;
+        qint64 DueNs = 0;
     };
 
     void Pump();
-    void Refill(qint64 now);
-    void ScheduleIn(qint64 milliseconds);
 
     QQueue<Item> m_items;
     QElapsedTimer m_clock;
     QTimer m_timer;
     int m_latency = 0;
     int m_bytesPerSecond = 0;
-    double m_allowance = 0;
-    qint64 m_lastRefill = 0;
+    qint64 m_lineFreeAtNs = 0;
 };

@@ -28,6 +28,11 @@ void SerialEndpoint::Send(const QByteArray &bytes)
         m_port.write(bytes);
 }
 
+void SerialEndpoint::SetTransferSpeed(bool transfer)
+{
+    m_port.setBaudRate(transfer ? TransferBaud : m_baudRate);
+}
+
 QString SerialEndpoint::Description() const
 {
     return QStringLiteral("serial %1 at %2 baud").arg(m_device).arg(m_baudRate);

@@ -12,6 +12,7 @@ public:
 
     bool Open(QString *error) override;
     void Send(const QByteArray &bytes) override;
+    void SetTransferSpeed(bool transfer) override;
     QString Description() const override;
 
 private:

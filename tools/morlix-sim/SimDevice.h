@@ -2,6 +2,7 @@
 #include "SimCommandParser.h"
 #include "SimDeviceState.h"
 #include "SimOperations.h"
+#include "SimPictureMemories.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -19,6 +20,7 @@ public:
     SimDeviceState &State() { return m_state; }
     const SimDeviceState &State() const { return m_state; }
     SimOperations &Operations() { return m_operations; }
+    SimPictureMemories &Pictures() { return m_pictures; }
 
     void Execute(const SimCommand &command);
 
@@ -54,4 +56,5 @@ private:
 
     SimDeviceState m_state;
     SimOperations m_operations;
+    SimPictureMemories m_pictures;
 };

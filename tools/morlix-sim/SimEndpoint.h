@@ -11,6 +11,9 @@ class SimEndpoint : public QObject
 public:
     using QObject::QObject;
 
+    // The line speed of a picture transfer.
+    static constexpr int TransferBaud = 115200;
+
     // False with a one-line reason (a port in use, a device missing).
     virtual bool Open(QString *error) = 0;
     // Sends to the connected peer; without one the bytes are lost, as on a
@@ -18,6 +21,8 @@ public:
     virtual void Send(const QByteArray &bytes) = 0;
     // Ends the current connection, where the transport has one.
     virtual void DropClient() {}
+    // A picture transfer runs at 115200 baud where the line has a speed.
+    virtual void SetTransferSpeed(bool /*transfer*/) {}
     // "tcp 127.0.0.1:10500", for the start-up message.
     virtual QString Description() const = 0;
 

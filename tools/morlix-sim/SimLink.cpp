@@ -3,20 +3,22 @@
 #include "SimEndpoint.h"
 #include "SimLog.h"
 #include "TransferHook.h"
+#include "variables/VariableTable.h"
 
 namespace {
 // A character on an asynchronous line is a start bit, 8 data bits and a
 // stop bit.
 constexpr int BitsPerCharacter = 10;
+// PMODE = 6 puts the device in picture transfer mode.
+constexpr uint32_t TransferMode = 6;
 } // namespace
 
 SimLink::SimLink(std::unique_ptr<SimEndpoint> endpoint, SimDevice &device, const SimLineSettings &settings,
                  QObject *parent)
-    : QObject(parent), m_endpoint(std::move(endpoint)), m_device(device), m_faults(settings.Faults)
+    : QObject(parent), m_endpoint(std::move(endpoint)), m_device(device), m_faults(settings.Faults),
+      m_baud(settings.Baud), m_transfer(device, settings.Transfer)
 {
-    const int bytesPerSecond = settings.Baud > 0 ? std::max(1, settings.Baud / BitsPerCharacter) : 0;
-    m_inbound.SetBytesPerSecond(bytesPerSecond);
-    m_outbound.SetBytesPerSecond(bytesPerSecond);
+    ApplyLineSpeed(false);
     m_outbound.SetLatency(settings.LatencyMs);
 
     connect(m_endpoint.get(), &SimEndpoint::Received, &m_inbound, [this](const QByteArray &bytes) { m_inbound.Push(bytes); });
@@ -40,24 +42,52 @@ QString SimLink::Name() const
     return m_endpoint->Description().section(QLatin1Char(' '), 0, 0);
 }
 
+void SimLink::ApplyLineSpeed(bool transfer)
+{
+    // Without --baud the line is not paced, in transfer mode either.
+    const int baud = m_baud > 0 && transfer ? SimEndpoint::TransferBaud : m_baud;
+    const int bytesPerSecond = baud > 0 ? std::max(1, baud / BitsPerCharacter) : 0;
+    m_inbound.SetBytesPerSecond(bytesPerSecond);
+    m_outbound.SetBytesPerSecond(bytesPerSecond);
+    m_endpoint->SetTransferSpeed(transfer);
+}
+
+template <typename Step>
+void SimLink::WithTransferSpeed(Step step)
+{
+    const bool before = InTransferMode();
+    step();
+    if (InTransferMode() != before)
+        ApplyLineSpeed(!before);
+}
+
 void SimLink::OnBytesArrived(const QByteArray &bytes)
 {
-    if (m_transferHook && m_transferHook->IsActive()) {
+    if (InTransferMode()) {
         SimLog::Write(Name(), "<<", bytes);
-        m_transferHook->HandleRawBytes(bytes, [this](const QByteArray &reply) {
-            SimLog::Write(Name(), ">>", reply);
-            m_outbound.Push(reply);
-        });
+        WithTransferSpeed([&] { m_transferHook->HandleRawBytes(bytes); });
         return;
     }
     for (const SimCommand &command : m_parser.Feed(bytes)) {
         SimLog::Write(Name(), "<-", command.Text());
+        if (command.VarNumber == PMODE && command.HasValue && command.Value == TransferMode && m_transferHook) {
+            WithTransferSpeed([&] {
+                m_transferHook->Enter([this](const QByteArray &reply) {
+                    SimLog::Write(Name(), ">>", reply);
+                    m_outbound.Push(reply);
+                });
+            });
+            return;
+        }
         m_device.Execute(command);
     }
 }
 
 void SimLink::OnReport(const QByteArray &line)
 {
+    // The device reports nothing while a picture transfer holds the line.
+    if (InTransferMode())
+        return;
     const SimFaults::Decision decision = m_faults.Next();
     SimLog::Write(Name(), decision.Send ? "->" : "-x", line);
     if (decision.Send)

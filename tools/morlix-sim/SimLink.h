@@ -2,6 +2,7 @@
 #include "PacedQueue.h"
 #include "SimCommandParser.h"
 #include "SimFaults.h"
+#include "SimTransfer.h"
 
 #include <QObject>
 #include <memory>
@@ -16,6 +17,7 @@ struct SimLineSettings
     int LatencyMs = 0; // every report delayed by this much
     int Baud = 0;      // both directions at Baud/10 bytes per second; 0: unlimited
     SimFaultSettings Faults;
+    SimTransferSettings Transfer;
 };
 
 // Joins one endpoint to the device: paces what comes in, cuts it into
@@ -30,6 +32,7 @@ public:
     ~SimLink() override;
 
     SimEndpoint &Endpoint() { return *m_endpoint; }
+    // Replaces the link's own picture transfer (tests).
     void SetTransferHook(TransferHook *hook) { m_transferHook = hook; }
 
 private:
@@ -37,6 +40,11 @@ private:
     void OnBytesArrived(const QByteArray &bytes);
     void OnPeerChanged();
     QString Name() const;
+    bool InTransferMode() const { return m_transferHook && m_transferHook->IsActive(); }
+    // Runs a step of the hook and follows the speed of the mode it leaves the link in.
+    template <typename Step>
+    void WithTransferSpeed(Step step);
+    void ApplyLineSpeed(bool transfer);
 
     std::unique_ptr<SimEndpoint> m_endpoint;
     SimDevice &m_device;
@@ -44,5 +52,7 @@ private:
     SimFaults m_faults;
     PacedQueue m_inbound;
     PacedQueue m_outbound;
-    TransferHook *m_transferHook = nullptr;
+    int m_baud;
+    SimTransfer m_transfer;
+    TransferHook *m_transferHook = &m_transfer;
 };

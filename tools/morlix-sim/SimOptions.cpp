@@ -23,11 +23,14 @@ struct OptionSet
     QCommandLineOption Set{"set", "Start with NAME=VALUE (NAME[i]=VALUE for an element); repeatable.", "NAME=VALUE"};
     QCommandLineOption Log{"log", "Print every command and report on standard error."};
     QCommandLineOption OperationStep{"op-step", "Duration of one step of a one-shot operation (default 200).", "MS"};
+    QCommandLineOption NackEvery{"nack-every", "Refuse every Nth transfer record with \".0\".", "N"};
+    QCommandLineOption NoAckAfter{"no-ack-after", "Answer no transfer record after the Nth.", "N"};
+    QCommandLineOption EraseMs{"erase-ms", "Make an erase take MS milliseconds, with progress reports.", "MS"};
 
     void AddTo(QCommandLineParser &parser) const
     {
         parser.addOptions({Tcp, Udp, Bind, Pty, Serial, Latency, Baud, Silent, DropEvery, NoiseEvery, CloseAfter,
-                           State, Set, Log, OperationStep});
+                           State, Set, Log, OperationStep, NackEvery, NoAckAfter, EraseMs});
     }
 };
 
@@ -95,7 +98,10 @@ bool SimOptions::Parse(const QStringList &arguments, SimOptions &out, QString *e
         || !ReadNumber(parser, options.DropEvery, large, faults.DropEvery, error)
         || !ReadNumber(parser, options.NoiseEvery, large, faults.NoiseEvery, error)
         || !ReadNumber(parser, options.CloseAfter, large, faults.CloseAfter, error)
-        || !ReadNumber(parser, options.OperationStep, large, out.OperationStepMs, error))
+        || !ReadNumber(parser, options.OperationStep, large, out.OperationStepMs, error)
+        || !ReadNumber(parser, options.NackEvery, large, out.Line.Transfer.NackEvery, error)
+        || !ReadNumber(parser, options.NoAckAfter, large, out.Line.Transfer.NoAckAfter, error)
+        || !ReadNumber(parser, options.EraseMs, large, out.Line.Transfer.EraseMs, error))
         return false;
     faults.Silent = parser.isSet(options.Silent);
     out.BindAddress = parser.value(options.Bind);

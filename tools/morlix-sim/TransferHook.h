@@ -2,10 +2,11 @@
 #include <QByteArray>
 #include <functional>
 
-// Where the picture-memory transfer plugs in. While a hook is active (the
-// device in transfer mode), the bytes of the link bypass the command parser
-// and go to the hook as they arrive; its answers go back on the same link,
-// at the same pace, without the report faults.
+// Where the picture-memory transfer plugs in. Writing PMODE = 6 on a link
+// enters transfer mode there (Enter); while the hook is active the bytes of
+// that link bypass the command parser and go to the hook as they arrive. Its
+// answers go back on the same link, at the same pace, without the report
+// faults.
 class TransferHook
 {
 public:
@@ -13,5 +14,7 @@ public:
 
     virtual ~TransferHook() = default;
     virtual bool IsActive() const = 0;
-    virtual void HandleRawBytes(const QByteArray &bytes, const Reply &reply) = 0;
+    // reply stays valid while the hook is active, for answers that come later.
+    virtual void Enter(const Reply &reply) = 0;
+    virtual void HandleRawBytes(const QByteArray &bytes) = 0;
 };

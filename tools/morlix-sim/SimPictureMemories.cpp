@@ -1,0 +1,27 @@
+#include "SimPictureMemories.h"
+
+#include "transfer/PictureLimits.h"
+
+SimStoredPicture *SimPictureMemories::Memory(int kind, int number)
+{
+    switch (kind) {
+    case PictureLimits::KindStillLogo:
+        return number >= 1 && number <= StillLogos ? &m_stillLogos[size_t(number - 1)] : nullptr;
+    case PictureLimits::KindAnimatedLogo:
+        return number == AnimatedLogoNumber ? &m_animatedLogo : nullptr;
+    case PictureLimits::KindFrame:
+        return number == 1 ? &m_frame : nullptr;
+    default:
+        return nullptr;
+    }
+}
+
+uint16_t SimPictureMemories::ValidBits(uint16_t current) const
+{
+    uint16_t bits = current & 1;
+    for (int n = 1; n <= StillLogos; ++n) {
+        if (!m_stillLogos[size_t(n - 1)].IsEmpty())
+            bits |= uint16_t(1 << n);
+    }
+    return bits;
+}

@@ -1,0 +1,37 @@
+#pragma once
+#include <QImage>
+#include <array>
+#include <cstdint>
+
+// The device's picture memories: four still logos, one animated logo and
+// one frame, each empty until a transfer stores a picture in it.
+struct SimStoredPicture
+{
+    QImage Picture; // all frames stacked, 24-bit
+    int FrameHeight = 0;
+    uint8_t FrameCount = 1;
+    uint16_t DelayMs = 0;
+
+    bool IsEmpty() const { return Picture.isNull(); }
+};
+
+class SimPictureMemories
+{
+public:
+    static constexpr int StillLogos = 4;
+    // The animated logo is numbered after the still logos.
+    static constexpr int AnimatedLogoNumber = StillLogos + 1;
+
+    // The memory a destination kind and number name, or null for none.
+    SimStoredPicture *Memory(int kind, int number);
+
+    // PVALID: bit n set while still logo n holds a picture, bit 0 kept from
+    // the current value (it means "logo off"). The variable's range has no
+    // room for the animated logo and the frame.
+    uint16_t ValidBits(uint16_t current) const;
+
+private:
+    std::array<SimStoredPicture, StillLogos> m_stillLogos;
+    SimStoredPicture m_animatedLogo;
+    SimStoredPicture m_frame;
+};
