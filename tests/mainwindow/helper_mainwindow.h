@@ -1,0 +1,40 @@
+#pragma once
+// A main window for tests: fast timers, a settings file in a temporary folder
+// and the serial ports the test names.
+#include "link/ComDriverMorlix.h"
+#include "mainwindow/Unit_Main.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+inline TMainWindowOptions TestWindowOptions(const QTemporaryDir &dir, const QStringList &serialPorts = {})
+{
+    TMainWindowOptions options;
+    options.SettingsPath = dir.filePath(QStringLiteral("Morlix.ini"));
+    options.SerialPorts = serialPorts;
+    options.PollIntervalMs = 20;
+    options.ReconnectDelayMs = 50;
+    options.MultiTimerBaseMs = 5;
+    options.FastTimerMs = 1;
+    options.SlideIntervalMs = 1;
+    return options;
+}
+
+// Everything the driver writes, in order.
+class SentRecorder : public QObject
+{
+public:
+    explicit SentRecorder(TComDriver &driver)
+    {
+        QObject::connect(&driver, &TComDriver::OnSentString, this,
+                         [this, &driver] { sent << driver.SentString(); });
+    }
+    QStringList sent;
+};
+
+// Feeds reply lines to the driver as the device would send them.
+inline void Report(TComDriver &driver, const QByteArray &lines)
+{
+    driver.ReceiveChunk(lines);
+}
