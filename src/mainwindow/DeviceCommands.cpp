@@ -185,10 +185,11 @@ void TDeviceCommands::BuildToolBar(QToolBar *toolBar, QToolBar *fileToolBar)
     auto addDropDown = [toolBar](QMenu *menu, QStyle::StandardPixmap icon, QStyle *style) {
         auto *button = new QToolButton(toolBar);
         button->setIcon(style->standardIcon(icon));
-        button->setToolTip(WithoutAccelerators(menu->title()));
+        const QString hint = WithoutAccelerators(menu->title());
+        button->setToolTip(hint);
         button->setMenu(menu);
         button->setPopupMode(QToolButton::InstantPopup);
-        toolBar->addWidget(button);
+        toolBar->addWidget(button)->setToolTip(hint);
     };
     addLinked(m_connectionSetup, QStyle::SP_DriveNetIcon, style);
     QAction *autoSetting = toolBar->addAction(style->standardIcon(QStyle::SP_BrowserReload),
