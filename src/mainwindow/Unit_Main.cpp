@@ -66,6 +66,7 @@ TForm_Main::TForm_Main(const TMainWindowOptions &options, QWidget *parent)
     BuildPages();
     BuildCommands();
     BuildStatus();
+    LayOutWindow();
 
     m_multiTimer = new TMultiTimer(this, options.MultiTimerBaseMs);
     m_multiTimer->SetTimerAms(_00250mS);
@@ -96,11 +97,8 @@ TForm_Main::~TForm_Main()
 
 void TForm_Main::BuildClientArea()
 {
-    m_clientTop = menuBar()->sizeHint().height();
     m_statusBar = new TMainStatusBar(this);
     setStatusBar(m_statusBar);
-    setFixedSize(ClientWidth, ClientHeight + m_clientTop);
-
     m_client = new QWidget(this);
     setCentralWidget(m_client);
     m_toolBar = new QToolBar(m_client);
@@ -119,17 +117,27 @@ void TForm_Main::BuildClientArea()
 
     // Laid over the page area; the sliding pages are raised above the client
     // area, so these are raised again after every slide.
-    const QRect pageArea(PageLeft, m_clientTop + PageTop, TMainPage::Width, TMainPage::Height);
     m_overlay = new TConnectionOverlay(this);
-    m_overlay->setGeometry(QRect(0, 0, 420, 160).translated(pageArea.center() - QPoint(210, 80)));
     m_operationPanel = new TOperationPanel(this);
-    m_operationPanel->setGeometry(pageArea.left() + 40, pageArea.top() + 8, pageArea.width() - 80, 64);
     m_updatePanel = new TUpdatePanel(this);
-    m_updatePanel->setGeometry(pageArea.left(), pageArea.bottom() - 44, pageArea.width(), 40);
 
     connect(m_statusBar, &TMainStatusBar::PointerOver, this, &TForm_Main::ArmConsoleKey);
     connect(m_driver.get(), &TComDriver::OnVarReceived, this,
             [this](int varNumber) { m_changes->SetVarNumber(uint16_t(varNumber)); });
+}
+
+void TForm_Main::LayOutWindow()
+{
+    // The client area starts below the menu bar, known once the menus exist.
+    m_clientTop = menuBar()->sizeHint().height();
+    setFixedSize(ClientWidth, ClientHeight + m_clientTop);
+    const int statusHeight = m_statusBar->sizeHint().height();
+    m_slide->setGeometry(4, PageTop, PageLeft - 12, ClientHeight - statusHeight - PageTop - 4);
+    m_slide->SlideTop = m_clientTop + PageTop;
+    const QRect pageArea(PageLeft, m_clientTop + PageTop, TMainPage::Width, TMainPage::Height);
+    m_overlay->setGeometry(QRect(0, 0, 420, 160).translated(pageArea.center() - QPoint(210, 80)));
+    m_operationPanel->setGeometry(pageArea.left() + 40, pageArea.top() + 8, pageArea.width() - 80, 64);
+    m_updatePanel->setGeometry(pageArea.left(), pageArea.bottom() - 44, pageArea.width(), 40);
 }
 
 void TForm_Main::BuildPages()
@@ -139,9 +147,6 @@ void TForm_Main::BuildPages()
     m_pages = CreateMainPages(*m_context, m_pageControl);
     m_slide = new TGestionSlide(m_client, m_options.SlideIntervalMs);
     m_slide->setObjectName(QStringLiteral("GestionSlide1"));
-    const int statusHeight = m_statusBar->sizeHint().height();
-    m_slide->setGeometry(4, PageTop, PageLeft - 12, ClientHeight - statusHeight - PageTop - 4);
-    m_slide->SlideTop = m_clientTop + PageTop;
     m_slide->SlideLeft = PageLeft;
     m_slide->Layer = TGestionSlide::_BringToFront;
     m_slide->SetPageControl(m_pageControl);

@@ -112,6 +112,7 @@ protected:
 private:
     void BuildClientArea();
     void BuildPages();
+    void LayOutWindow();
     void BuildCommands();
     void BuildStatus();
     void RaiseOverlays();
