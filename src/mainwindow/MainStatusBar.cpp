@@ -10,6 +10,10 @@ TMainStatusBar::TMainStatusBar(QWidget *parent) : QStatusBar(parent)
     setObjectName(QStringLiteral("StatusBar1"));
     setSizeGripEnabled(false);
     setMouseTracking(true);
+    // The panel widths are fixed: a small font keeps their texts whole.
+    QFont small = font();
+    small.setPixelSize(10);
+    setFont(small);
     for (size_t i = 0; i < m_panels.size(); ++i) {
         auto *label = new QLabel(this);
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
