@@ -38,3 +38,14 @@ inline void Report(TComDriver &driver, const QByteArray &lines)
 {
     driver.ReceiveChunk(lines);
 }
+
+// A connection to a peer on 127.0.0.1; the local UDP port is left to the system.
+inline TConnectionChoice LoopbackChoice(TConnectionType type, int remotePort)
+{
+    TConnectionChoice choice;
+    choice.Type = type;
+    choice.RemoteAddress = QStringLiteral("127.0.0.1");
+    choice.RemotePort = remotePort;
+    choice.LocalPort = 0;
+    return choice;
+}

@@ -36,11 +36,7 @@ private slots:
         QVERIFY(overlay->isVisible());
         QVERIFY(!overlay->ConnectedPictureShown());
 
-        TConnectionChoice choice;
-        choice.Type = ctTCP;
-        choice.RemoteAddress = "127.0.0.1";
-        choice.RemotePort = device.port();
-        window.ApplyConnection(choice);
+        window.ApplyConnection(LoopbackChoice(ctTCP, device.port()));
         QTRY_COMPARE_WITH_TIMEOUT(overlay->Caption(), QString("Connecting to RZ6070"), 5000);
         QCOMPARE(window.windowTitle(), QString("Morlix"));
         QTRY_VERIFY_WITH_TIMEOUT(device.received.contains("1#"), 5000);
@@ -91,11 +87,7 @@ private slots:
         FakeMorlix device;
         TForm_Main window(TestWindowOptions(dir));
         window.Initialise();
-        TConnectionChoice choice;
-        choice.Type = ctTCP;
-        choice.RemoteAddress = "127.0.0.1";
-        choice.RemotePort = device.port();
-        window.ApplyConnection(choice);
+        window.ApplyConnection(LoopbackChoice(ctTCP, device.port()));
         QTRY_VERIFY_WITH_TIMEOUT(window.Driver().Opened(), 5000);
         window.Driver().SetBaudRate(19200);
         window.FillConnectionDialog();
@@ -114,11 +106,7 @@ private slots:
         FakeMorlix second;
         TForm_Main window(TestWindowOptions(dir));
         window.Initialise();
-        TConnectionChoice choice;
-        choice.Type = ctTCP;
-        choice.RemoteAddress = "127.0.0.1";
-        choice.RemotePort = first.port();
-        window.ApplyConnection(choice);
+        window.ApplyConnection(LoopbackChoice(ctTCP, first.port()));
         QTRY_VERIFY_WITH_TIMEOUT(window.Driver().Opened(), 5000);
         window.Driver().SetBaudRate(19200);
         window.Driver().SetConMode(cmRAW);
@@ -157,11 +145,7 @@ private slots:
         QTemporaryDir dir;
         TForm_Main window(TestWindowOptions(dir, {"/dev/ttyS0"}));
         window.Initialise();
-        TConnectionChoice choice;
-        choice.Type = ctUDP;
-        choice.RemoteAddress = "127.0.0.1";
-        choice.LocalPort = 0;
-        window.ApplyConnection(choice);
+        window.ApplyConnection(LoopbackChoice(ctUDP, 10500));
         Report(window.Driver(), "yo0\r\n");
         window.FillConnectionDialog();
         QCOMPARE(window.ConnectionDialog()->ConnectionType(), int(TConTypeCfgForm::TypeRS232));

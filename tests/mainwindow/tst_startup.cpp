@@ -5,6 +5,10 @@
 #include "helper_fakedevice.h"
 #include "helper_mainwindow.h"
 #include "mainwindow/MainStatusBar.h"
+#include "mainwindow/ProgramStart.h"
+#include "mainwindow/SplashWindow.h"
+
+#include <QApplication>
 
 #include <QtTest>
 
@@ -184,12 +188,7 @@ private slots:
         {
             TForm_Main window(TestWindowOptions(dir));
             window.Initialise();
-            TConnectionChoice choice;
-            choice.Type = ctUDP;
-            choice.RemoteAddress = "127.0.0.1";
-            choice.RemotePort = 10600;
-            choice.LocalPort = 0;
-            window.ApplyConnection(choice);
+            window.ApplyConnection(LoopbackChoice(ctUDP, 10600));
             window.Names().Inputs[3] = QString::fromLatin1("Caméra");
             window.Names().Audios[5] = "SDI";
             window.Names().PresetCaptions[7] = "Show";
@@ -207,6 +206,24 @@ private slots:
         QCOMPARE(again.Names().Audios[5], QString("SDI"));
         QCOMPARE(again.Names().PresetCaptions[7], QString("Show"));
         QVERIFY(prompt.asked.isEmpty());
+    }
+
+    void programStartAppliesTheCommandLineConnection()
+    {
+        TScriptedPrompt prompt;
+        QTemporaryDir dir;
+        FakeMorlix device;
+        const auto window =
+            StartProgram(TestWindowOptions(dir), QStringLiteral("tcp://127.0.0.1:%1").arg(device.port()));
+        QVERIFY(window->isVisible());
+        QCOMPARE(QApplication::applicationName(), QString("Morlix"));
+        QCOMPARE(window->Driver().ConType(), ctTCP);
+        QCOMPARE(window->Driver().IPRemotePort(), device.port());
+        QCOMPARE(window->Driver().BaudRate(), 9600u);
+        // The splash window is gone once the main window shows.
+        for (QWidget *top : QApplication::topLevelWidgets())
+            QVERIFY(!qobject_cast<TForm_PageAccueil *>(top));
+        QTRY_VERIFY_WITH_TIMEOUT(device.received.contains("?"), 5000);
     }
 
     void unwritableSettingsFileIsReported()
