@@ -11,13 +11,12 @@ cmake --build build --parallel "$(nproc)"
 echo "Built in build/."
 
 simulator=build/tools/morlix-sim/morlix-sim
-if [[ -x "$simulator" ]]; then
-    "$simulator" --tcp 10500 &
-    simulator_pid=$!
-    # The simulator goes when the application does, however it ends.
-    trap 'kill "$simulator_pid" 2>/dev/null || true; wait "$simulator_pid" 2>/dev/null || true' EXIT
-else
-    echo "No simulator in $simulator: the application will wait for a device on 127.0.0.1:10500."
-fi
+"$simulator" --tcp 10500 &
+simulator_pid=$!
+# The simulator goes when the application does, however it ends.
+trap 'kill "$simulator_pid" 2>/dev/null || true; wait "$simulator_pid" 2>/dev/null || true' EXIT
 
+if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
+    echo "No display found: run this from a desktop session (or under xvfb-run)." >&2
+fi
 build/src/morlix --connect tcp://127.0.0.1:10500
