@@ -1,22 +1,16 @@
+#include "CommandSteps.h"
 #include "Commands.h"
-#include "CtlLink.h"
 #include "CtlOutput.h"
 #include "TargetCheck.h"
-
-#include <vector>
 
 int RunGet(const TCtlOptions &options, const QStringList &arguments)
 {
     if (arguments.isEmpty())
         return Fail(ExitUsage, QStringLiteral("get needs at least one NAME"));
     std::vector<TVariableAddress> targets;
-    for (const QString &argument : arguments) {
-        TVariableAddress address;
-        const QString error = ParseUsableTarget(argument, address);
-        if (!error.isEmpty())
-            return Fail(ExitUsage, error);
-        targets.push_back(address);
-    }
+    const QString error = ParseEach(arguments, &ParseUsableTarget, targets);
+    if (!error.isEmpty())
+        return Fail(ExitUsage, error);
 
     TCtlLink link(options);
     if (!link.Connect(false))
@@ -25,8 +19,7 @@ int RunGet(const TCtlOptions &options, const QStringList &arguments)
         const std::optional<uint16_t> value = link.Read(target);
         if (!value)
             return Fail(ExitDeviceFailure, link.LastError());
-        const int element = target.HasElement() ? target.Element : link.CurrentElement(target.VarNumber);
-        PrintResult(QStringLiteral("%1=%2").arg(VariableAddress::TargetName(target.VarNumber, element)).arg(*value));
+        PrintResult(QStringLiteral("%1=%2").arg(ReportedName(link, target)).arg(*value));
     }
     return ExitSuccess;
 }

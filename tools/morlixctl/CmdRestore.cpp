@@ -1,5 +1,5 @@
+#include "CommandSteps.h"
 #include "Commands.h"
-#include "CtlLink.h"
 #include "CtlOutput.h"
 #include "TargetCheck.h"
 #include "config/KeyValueFile.h"
@@ -69,10 +69,10 @@ int RunRestore(const TCtlOptions &options, const QStringList &arguments)
             allTaken = false;
             continue;
         }
-        const std::optional<uint16_t> reported = link.Write(address, uint16_t(setting.Value));
-        if (!reported)
+        const TWriteOutcome outcome = WriteAndReport(link, setting);
+        if (outcome == woNoReply)
             return Fail(ExitDeviceFailure, link.LastError());
-        allTaken &= PrintWriteOutcome(VariableAddress::TargetName(address.VarNumber, element), *reported, setting.Value);
+        allTaken &= outcome == woKept;
     }
     return allTaken ? ExitSuccess : ExitDeviceFailure;
 }

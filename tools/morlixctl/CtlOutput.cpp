@@ -24,12 +24,3 @@ int Fail(int exitCode, const QString &message)
     PrintError(message);
     return exitCode;
 }
-
-bool PrintWriteOutcome(const QString &name, uint16_t reported, uint32_t written)
-{
-    PrintResult(QStringLiteral("%1=%2").arg(name).arg(reported));
-    if (reported == written)
-        return true;
-    PrintError(QStringLiteral("%1: the device kept %2 instead of %3").arg(name).arg(reported).arg(written));
-    return false;
-}

@@ -1,6 +1,5 @@
 #pragma once
 #include <QString>
-#include <cstdint>
 
 // Exit codes of every command.
 enum TCtlExitCode : int {
@@ -19,6 +18,3 @@ void PrintError(const QString &message);
 // PrintError, then the exit code, for "return Fail(...)".
 int Fail(int exitCode, const QString &message);
 
-// The outcome of one write: NAME=VALUE with the value the device reported,
-// and an error line when it is not the value written. False in that case.
-bool PrintWriteOutcome(const QString &name, uint16_t reported, uint32_t written);
