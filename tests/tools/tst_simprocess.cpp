@@ -1,31 +1,13 @@
 #include "SimClient.h"
+#include "SimProcess.h"
 #include "TestRegistry.h"
 
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 constexpr int Timeout = 10000;
-
-QString SimulatorPath()
-{
-    return QStringLiteral(MORLIX_BINARY_DIR "/tools/morlix-sim/morlix-sim");
-}
-
-// The port the simulator reports on its first line of output.
-quint16 ListeningPort(QProcess &process)
-{
-    static const QRegularExpression pattern(QStringLiteral("listening on tcp [0-9.]+:(\\d+)"));
-    QByteArray output;
-    for (int i = 0; i < 100 && !output.contains('\n'); ++i) {
-        process.waitForReadyRead(100);
-        output += process.readAllStandardOutput();
-    }
-    return quint16(pattern.match(QString::fromLocal8Bit(output)).captured(1).toUInt());
-}
 } // namespace
 
 // The program as an operator runs it: the front panel on standard input, the

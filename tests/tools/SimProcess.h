@@ -1,0 +1,52 @@
+#pragma once
+// The simulator and the client as the processes an operator runs.
+#include <QProcess>
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+
+inline QString SimulatorPath()
+{
+    return QStringLiteral(MORLIX_BINARY_DIR "/tools/morlix-sim/morlix-sim");
+}
+
+// The port the simulator reports on its first line of output, 0 if none.
+inline quint16 ListeningPort(QProcess &process)
+{
+    static const QRegularExpression pattern(QStringLiteral("listening on tcp [0-9.]+:(\\d+)"));
+    QByteArray output;
+    for (int i = 0; i < 100 && !output.contains('\n'); ++i) {
+        process.waitForReadyRead(100);
+        output += process.readAllStandardOutput();
+    }
+    return quint16(pattern.match(QString::fromLocal8Bit(output)).captured(1).toUInt());
+}
+
+// A simulator on a port the system chooses, stopped with the object.
+class SimProcess
+{
+public:
+    bool Start(const QStringList &options = {})
+    {
+        Process.start(SimulatorPath(), QStringList{"--tcp", "0"} + options);
+        if (!Process.waitForStarted(5000))
+            return false;
+        Port = ListeningPort(Process);
+        return Port != 0;
+    }
+
+    ~SimProcess()
+    {
+        if (Process.state() == QProcess::NotRunning)
+            return;
+        Process.write("quit\n");
+        if (!Process.waitForFinished(5000))
+            Process.kill();
+    }
+
+    // The client's link option for this simulator.
+    QString Link() const { return QStringLiteral("127.0.0.1:%1").arg(Port); }
+
+    QProcess Process;
+    quint16 Port = 0;
+};
