@@ -63,12 +63,3 @@ void BM_ParseFullResend(benchmark::State &state)
 BENCHMARK(BM_ParseFullResend)->Arg(16)->Arg(64)->Arg(512)->Arg(8192);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

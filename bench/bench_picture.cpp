@@ -110,12 +110,3 @@ void BM_ApplyLumaKey(benchmark::State &state)
 BENCHMARK(BM_ApplyLumaKey)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing and builds a release build in build/.
+# Installs what is missing, builds a release build in build/, then runs the
+# application against the simulator (when it is built) on 127.0.0.1:10500.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -8,3 +9,14 @@ scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DMORLIX_BUILD_TESTS=OFF
 cmake --build build --parallel "$(nproc)"
 echo "Built in build/."
+
+simulator=build/tools/morlix-sim/morlix-sim
+"$simulator" --tcp 10500 &
+simulator_pid=$!
+# The simulator goes when the application does, however it ends.
+trap 'kill "$simulator_pid" 2>/dev/null || true; wait "$simulator_pid" 2>/dev/null || true' EXIT
+
+if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
+    echo "No display found: run this from a desktop session (or under xvfb-run)." >&2
+fi
+build/src/morlix --connect tcp://127.0.0.1:10500

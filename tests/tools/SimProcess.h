@@ -1,15 +1,16 @@
 #pragma once
-// morlix-sim started as a process, the way an operator starts it.
+// The simulator and the client as the processes an operator runs.
 #include <QProcess>
 #include <QRegularExpression>
 #include <QString>
+#include <QStringList>
 
 inline QString SimulatorPath()
 {
     return QStringLiteral(MORLIX_BINARY_DIR "/tools/morlix-sim/morlix-sim");
 }
 
-// The first "listening on ..." line the simulator prints, waiting up to
+// The first line the simulator prints ("listening on ..."), waiting up to
 // about ten seconds for it; empty when none came.
 inline QString ListeningLine(QProcess &process)
 {
@@ -22,9 +23,38 @@ inline QString ListeningLine(QProcess &process)
     return end < 0 ? QString() : QString::fromLocal8Bit(output.left(end));
 }
 
-// The port the simulator reports for "--tcp 0", or 0.
+// The port the simulator reports on its first line of output, 0 if none.
 inline quint16 ListeningPort(QProcess &process)
 {
     static const QRegularExpression pattern(QStringLiteral("listening on tcp [0-9.]+:(\\d+)"));
     return quint16(pattern.match(ListeningLine(process)).captured(1).toUInt());
 }
+
+// A simulator on a port the system chooses, stopped with the object.
+class SimProcess
+{
+public:
+    bool Start(const QStringList &options = {})
+    {
+        Process.start(SimulatorPath(), QStringList{"--tcp", "0"} + options);
+        if (!Process.waitForStarted(5000))
+            return false;
+        Port = ListeningPort(Process);
+        return Port != 0;
+    }
+
+    ~SimProcess()
+    {
+        if (Process.state() == QProcess::NotRunning)
+            return;
+        Process.write("quit\n");
+        if (!Process.waitForFinished(5000))
+            Process.kill();
+    }
+
+    // The client's link option for this simulator.
+    QString Link() const { return QStringLiteral("127.0.0.1:%1").arg(Port); }
+
+    QProcess Process;
+    quint16 Port = 0;
+};

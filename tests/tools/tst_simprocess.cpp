@@ -2,7 +2,6 @@
 #include "SimProcess.h"
 #include "TestRegistry.h"
 
-#include <QProcess>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>

@@ -16,7 +16,6 @@ struct SimAssignment
     static bool Parse(const QString &text, SimAssignment &out, QString *error);
     static bool ParseValue(const QString &text, uint32_t &value, QString *error);
 
-    static int VarNumberOf(const QString &name);
     // The inverse of ParseTarget: "HPOS" for a scalar, "ILOAD[3]" otherwise.
     static QString TargetName(int varNumber, int element);
 };

@@ -1,0 +1,41 @@
+#include "link/ComDriverMorlix.h"
+#include "mainwindow/ConnectionChoice.h"
+#include "mainwindow/ProgramStart.h"
+#include "mainwindow/StatusTexts.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Morlix"));
+    QApplication::setApplicationVersion(StatusTexts::ProgramVersionFields(
+        MORLIX_VERSION_MAJOR, MORLIX_VERSION_MINOR, MORLIX_VERSION_RELEASE, MORLIX_VERSION_BUILD));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Remote control of the Morlix video scaler."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption connect(
+        QStringLiteral("connect"),
+        QStringLiteral("Connect at start as the connection dialog would: tcp://HOST:PORT, udp://HOST:PORT "
+                       "or serial:DEVICE (for example serial:/dev/ttyUSB0)."),
+        QStringLiteral("connection"));
+    parser.addOption(connect);
+    parser.process(app);
+
+    std::optional<QString> connection;
+    if (parser.isSet(connect)) {
+        QString error;
+        if (!TConnectionChoice::Parse(parser.value(connect), TConnectionChoice{}, &error)) {
+            std::fprintf(stderr, "morlix: %s\n", qPrintable(error));
+            return 2;
+        }
+        connection = parser.value(connect);
+    }
+
+    const std::unique_ptr<TForm_Main> window = StartProgram(TMainWindowOptions{}, connection);
+    return app.exec();
+}

@@ -1,0 +1,46 @@
+#include "ConnectionOverlay.h"
+
+#include <QLabel>
+#include <QStyle>
+#include <QVBoxLayout>
+
+TConnectionOverlay::TConnectionOverlay(QWidget *parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("Panel_Connection"));
+    setFrameShape(QFrame::Box);
+    setAutoFillBackground(true);
+    setCursor(Qt::WaitCursor);
+    setToolTip(QStringLiteral("PLEASE WAIT"));
+    m_picture = new QLabel(this);
+    m_picture->setAlignment(Qt::AlignCenter);
+    m_caption = new QLabel(this);
+    m_caption->setObjectName(QStringLiteral("Label_Connection"));
+    m_caption->setAlignment(Qt::AlignCenter);
+    m_caption->setStyleSheet(QStringLiteral("color: red; font-weight: bold; font-size: 14pt;"));
+    auto *layout = new QVBoxLayout(this);
+    layout->addStretch();
+    layout->addWidget(m_picture);
+    layout->addWidget(m_caption);
+    layout->addStretch();
+    SetCaption(QStringLiteral("Device not connected"));
+    ShowWithPicture(false);
+}
+
+void TConnectionOverlay::SetCaption(const QString &caption)
+{
+    m_caption->setText(caption);
+}
+
+QString TConnectionOverlay::Caption() const
+{
+    return m_caption->text();
+}
+
+void TConnectionOverlay::ShowWithPicture(bool connected)
+{
+    m_connectedPicture = connected;
+    const auto picture = connected ? QStyle::SP_DriveNetIcon : QStyle::SP_MessageBoxCritical;
+    m_picture->setPixmap(style()->standardIcon(picture).pixmap(48, 48));
+    show();
+    raise();
+}

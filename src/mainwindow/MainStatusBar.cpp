@@ -1,0 +1,70 @@
+#include "MainStatusBar.h"
+
+#include "StatusTicker.h"
+
+#include <QLabel>
+#include <QStyle>
+
+TMainStatusBar::TMainStatusBar(QWidget *parent) : QStatusBar(parent)
+{
+    setObjectName(QStringLiteral("StatusBar1"));
+    setSizeGripEnabled(false);
+    setMouseTracking(true);
+    // The panel widths are fixed: a small font keeps their texts whole.
+    QFont small = font();
+    small.setPixelSize(10);
+    setFont(small);
+    for (size_t i = 0; i < m_panels.size(); ++i) {
+        auto *label = new QLabel(this);
+        label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        label->setFixedWidth(PanelWidths[i]);
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        label->setMouseTracking(true);
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        addWidget(label);
+        m_panels[i] = label;
+    }
+    SetPanelText(ConnectionPanel, QStringLiteral("Device not connected"));
+    SetConnectedIcon(false);
+    m_ticker = new TStatusTicker(this);
+    m_ticker->SetScrollWidth(PanelWidths[TickerPanel]);
+    PlaceTicker();
+}
+
+void TMainStatusBar::SetPanelText(TPanel panel, const QString &text)
+{
+    m_panels[panel]->setText(text);
+}
+
+QString TMainStatusBar::PanelText(TPanel panel) const
+{
+    return m_panels[panel]->text();
+}
+
+void TMainStatusBar::SetConnectedIcon(bool connected)
+{
+    m_connectedIcon = connected;
+    const auto icon = connected ? QStyle::SP_DialogApplyButton : QStyle::SP_DialogCancelButton;
+    m_panels[IconPanel]->setPixmap(style()->standardIcon(icon).pixmap(12, 12));
+}
+
+void TMainStatusBar::mouseMoveEvent(QMouseEvent *event)
+{
+    emit PointerOver();
+    QStatusBar::mouseMoveEvent(event);
+}
+
+void TMainStatusBar::resizeEvent(QResizeEvent *event)
+{
+    QStatusBar::resizeEvent(event);
+    PlaceTicker();
+}
+
+void TMainStatusBar::PlaceTicker()
+{
+    // Over panel 5, inside its frame.
+    const int left = m_panels[TickerPanel]->geometry().left();
+    m_ticker->setGeometry(left + 2, 4, PanelWidths[TickerPanel] - 2, qMax(1, height() - 1 - 4));
+    m_ticker->raise();
+}
