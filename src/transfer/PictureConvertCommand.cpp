@@ -72,30 +72,38 @@ TCommandOutcome Refused(const QString &message)
     return {1, message};
 }
 
-// Runs the conversion the loader window would run; returns the refusal, if any.
-std::optional<QString> Convert(const TPictureFile &file, int kind, const TConvertOptions &options,
-                               TLogoFrameProcess &process)
+} // namespace
+
+std::optional<QString> ConvertPictureFile(const QString &path, int &kind, uint8_t keyLevel, TProcessLLumtype keyType,
+                                          TLogoFrameProcess &process, TConvertedPicture &converted)
 {
-    if (file.Kind == TPictureFile::pkAnimated) {
+    const TDecoded<TPictureFile> loaded = LoadPictureFile(path);
+    if (!loaded.Ok())
+        return InvalidPictureMessage(loaded.Error);
+    const TPictureFile &file = loaded.Value;
+    converted.Animated = file.Kind == TPictureFile::pkAnimated;
+    if (kind == 0)
+        kind = converted.Animated ? PictureLimits::KindAnimatedLogo : PictureLimits::KindStillLogo;
+    if (converted.Animated) {
         if (kind != PictureLimits::KindAnimatedLogo)
-            return QStringLiteral("An animated GIF goes to the animated logo (--kind anim)");
+            return QStringLiteral("An animated GIF goes to the animated logo");
         process.SetGIF(file.Animated);
         if (!process.BuildAnimatedStrip())
             return process.LastMessage();
+        converted.FrameCount = process.GIFNbImages();
+        converted.FrameDelayMs = file.Animated.Frames.empty() ? 0 : file.Animated.Frames.front().DelayCs * 10;
         return std::nullopt;
     }
     if (kind == PictureLimits::KindAnimatedLogo)
         return QStringLiteral("Wrong emplacement for still logo");
-    process.SetLLEVEL(options.KeyLevel);
-    process.SetLLUMTYPE(options.KeyType);
+    process.SetLLEVEL(keyLevel);
+    process.SetLLUMTYPE(keyType);
     process.SetBmpLoad(file.Still);
     process.ApplyLumaKey();
     if (!process.CheckPictureSize(kind))
         return process.LastMessage();
     return std::nullopt;
 }
-
-} // namespace
 
 TCommandOutcome RunPictureConvert(const QStringList &arguments)
 {
@@ -104,21 +112,18 @@ TCommandOutcome RunPictureConvert(const QStringList &arguments)
     if (!usageError.isEmpty())
         return {2, usageError + QLatin1Char('\n') + QLatin1String(Usage)};
 
-    const TDecoded<TPictureFile> loaded = LoadPictureFile(options.Input);
-    if (!loaded.Ok())
-        return Refused(InvalidPictureMessage(loaded.Error));
-    const TPictureFile &file = loaded.Value;
-    const int kind = options.Kind.value_or(file.Kind == TPictureFile::pkAnimated ? PictureLimits::KindAnimatedLogo
-                                                                                 : PictureLimits::KindStillLogo);
+    int kind = options.Kind.value_or(0);
     TLogoFrameProcess process;
-    if (const std::optional<QString> refusal = Convert(file, kind, options, process))
+    TConvertedPicture converted;
+    if (const std::optional<QString> refusal =
+            ConvertPictureFile(options.Input, kind, options.KeyLevel, options.KeyType, process, converted))
         return Refused(*refusal);
 
     const QImage processed = process.BmpProcessed();
     if (!processed.save(options.Output, "BMP"))
         return Refused(QStringLiteral("cannot write %1").arg(options.Output));
     if (!options.PreviewOutput.isEmpty()) {
-        const QImage preview = file.Kind == TPictureFile::pkAnimated ? processed : process.Preview();
+        const QImage preview = converted.Animated ? processed : process.Preview();
         if (!preview.save(options.PreviewOutput))
             return Refused(QStringLiteral("cannot write %1").arg(options.PreviewOutput));
     }
@@ -126,5 +131,5 @@ TCommandOutcome RunPictureConvert(const QStringList &arguments)
                    .arg(options.Output)
                    .arg(processed.width())
                    .arg(processed.height())
-                   .arg(file.Kind == TPictureFile::pkAnimated ? process.GIFNbImages() : 1)};
+                   .arg(converted.FrameCount)};
 }

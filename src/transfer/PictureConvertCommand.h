@@ -1,6 +1,11 @@
 #pragma once
+#include "transfer/LumaKey.h"
+
 #include <QString>
 #include <QStringList>
+#include <optional>
+
+class TLogoFrameProcess;
 
 // The offline conversion of the command-line client:
 //   convert FILE OUT.bmp [--kind logo|frame|anim] [--key LEVEL] [--white] [--preview OUT2.png]
@@ -15,3 +20,17 @@ struct TCommandOutcome
 
 // arguments: everything after the word "convert".
 TCommandOutcome RunPictureConvert(const QStringList &arguments);
+
+// What a converted picture file holds for a transfer.
+struct TConvertedPicture
+{
+    bool Animated = false;
+    int FrameCount = 1;
+    int FrameDelayMs = 0; // the first frame's delay, for an animation
+};
+
+// Loads FILE and converts it for a destination kind as the loader window
+// would, into process. Returns the refusal the operator would see, or nothing.
+// kind 0 chooses: the animated logo for a GIF, a still logo otherwise.
+std::optional<QString> ConvertPictureFile(const QString &path, int &kind, uint8_t keyLevel, TProcessLLumtype keyType,
+                                          TLogoFrameProcess &process, TConvertedPicture &converted);

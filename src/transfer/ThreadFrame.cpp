@@ -159,6 +159,9 @@ void TThreadFrame::TakeLink()
         Received.clear();
     }
     ErasePercent = 0;
+    RecordCount = 0;
+    SentBytes = 0;
+    ReceivedBytes = 0;
     KeptHandler = Driver->SetRecStringHandler([this] { OnLinkReceived(); });
     LinkTaken = true;
 }
@@ -167,6 +170,7 @@ void TThreadFrame::OnLinkReceived()
 {
     // On the link's thread, after each chunk received in raw mode.
     const QByteArray text = Driver->TakeReceivedText().toLatin1();
+    ReceivedBytes += uint64_t(text.size());
     {
         std::lock_guard<std::mutex> lock(Mutex);
         Received += text;
@@ -217,6 +221,8 @@ void TThreadFrame::SendRecord(const QByteArray &line)
         std::lock_guard<std::mutex> lock(Mutex);
         Received.clear();
     }
+    ++RecordCount;
+    SentBytes += uint64_t(line.size());
     Driver->SendRawText(QString::fromLatin1(line));
 }
 
@@ -243,12 +249,14 @@ void TThreadFrame::FinishTransfer(bool succeeded)
 {
     // The link is given back before anyone is told the transfer is over, so
     // that whoever acts on the finished flag finds it as it was.
+    // Variable mode first: a report the device makes once it is out of
+    // transfer mode must reach the variable parser, not this thread's buffer.
     if (LinkTaken) {
+        Driver->SetConMode(cmVAR);
         Driver->SetRecStringHandler(std::move(KeptHandler));
         KeptHandler = nullptr;
         LinkTaken = false;
         Driver->SetBaudRate(VarBaudRate);
-        Driver->SetConMode(cmVAR);
     }
     SucceededFlag = succeeded;
     FinishedFlag = true;

@@ -72,6 +72,10 @@ public:
     int EraseProgress() const { return ErasePercent; }
     int WriteProgress() const;
     uint8_t FrameCount() const { return FrameCountValue; }
+    // What the last transfer put on the line and took from it.
+    uint64_t RecordsSent() const { return RecordCount; }
+    uint64_t BytesSent() const { return SentBytes; }
+    uint64_t BytesReceived() const { return ReceivedBytes; }
     int32_t FrameDelay() const { return FrameDelayValue; }
 
     static QString FailureStatus() { return QStringLiteral("Failure."); }
@@ -150,6 +154,9 @@ private:
     std::atomic<bool> SucceededFlag{false};
     std::atomic<bool> TerminateRequested{false};
     std::atomic<int> ErasePercent{0};
+    std::atomic<uint64_t> RecordCount{0};
+    std::atomic<uint64_t> SentBytes{0};
+    std::atomic<uint64_t> ReceivedBytes{0};
 
     // The link's own reply handler, kept while the transfer holds the link.
     // Both are touched by the worker only.

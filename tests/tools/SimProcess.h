@@ -30,6 +30,34 @@ inline quint16 ListeningPort(QProcess &process)
     return quint16(pattern.match(ListeningLine(process)).captured(1).toUInt());
 }
 
+inline QString CtlPath()
+{
+    return QStringLiteral(MORLIX_BINARY_DIR "/tools/morlixctl/morlixctl");
+}
+
+struct CtlResult
+{
+    int ExitCode = -1;
+    QByteArray Out;
+    QByteArray Err;
+};
+
+inline CtlResult RunCtl(const QStringList &arguments, int timeoutMs = 10000)
+{
+    QProcess process;
+    process.start(CtlPath(), arguments);
+    CtlResult result;
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished(timeoutMs);
+        return result;
+    }
+    result.ExitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.Out = process.readAllStandardOutput();
+    result.Err = process.readAllStandardError();
+    return result;
+}
+
 // A simulator on a port the system chooses, stopped with the object.
 class SimProcess
 {

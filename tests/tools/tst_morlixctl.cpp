@@ -9,34 +9,6 @@
 namespace {
 constexpr int Timeout = 10000;
 
-QString CtlPath()
-{
-    return QStringLiteral(MORLIX_BINARY_DIR "/tools/morlixctl/morlixctl");
-}
-
-struct CtlResult
-{
-    int ExitCode = -1;
-    QByteArray Out;
-    QByteArray Err;
-};
-
-CtlResult RunCtl(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(CtlPath(), arguments);
-    CtlResult result;
-    if (!process.waitForFinished(Timeout)) {
-        process.kill();
-        process.waitForFinished(Timeout);
-        return result;
-    }
-    result.ExitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.Out = process.readAllStandardOutput();
-    result.Err = process.readAllStandardError();
-    return result;
-}
-
 // A loopback port with nobody listening on it.
 quint16 ClosedPort()
 {

@@ -14,6 +14,10 @@ const TCtlCommand CommandTable[] = {
     {"raw", "raw TEXT", "sends TEXT as it is and prints what comes back within the timeout", RunRaw},
     {"convert", "convert FILE OUT.bmp [--kind logo|frame|anim] [--key LEVEL] [--white] [--preview OUT2.png]",
      "converts a picture into a logo or frame offline", RunConvert},
+    {"upload", "upload FILE --dest logo:N|anim|frame [--key LEVEL] [--white] [--no-interlace]",
+     "converts FILE as the loader window would and sends it to a logo or frame memory of the device", RunUpload},
+    {"download", "download --dest logo:N|anim|frame OUT.bmp [--no-interlace]",
+     "reads a stored logo or frame back from the device into a bitmap (a JPEG for .jpg)", RunDownload},
 };
 // clang-format on
 

@@ -25,3 +25,5 @@ int RunRestore(const TCtlOptions &options, const QStringList &arguments);
 int RunWatch(const TCtlOptions &options, const QStringList &arguments);
 int RunRaw(const TCtlOptions &options, const QStringList &arguments);
 int RunConvert(const TCtlOptions &options, const QStringList &arguments);
+int RunUpload(const TCtlOptions &options, const QStringList &arguments);
+int RunDownload(const TCtlOptions &options, const QStringList &arguments);

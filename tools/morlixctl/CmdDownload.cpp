@@ -1,0 +1,90 @@
+#include "Commands.h"
+#include "CtlOutput.h"
+#include "TransferCommand.h"
+#include "transfer/LogoFrameProcess.h"
+#include "transfer/ThreadFrameReceive.h"
+#include "transfer/TransferRecords.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+
+namespace {
+
+const char *const Usage = "usage: download --dest logo:N|anim|frame OUT.bmp [--no-interlace]";
+
+constexpr int JpegQuality = 100;
+
+struct TDownloadArguments
+{
+    QString Output;
+    TTransferDestination Destination;
+    bool Interlaced = true;
+};
+
+QString ParseDownloadArguments(const QStringList &arguments, TDownloadArguments &parsed)
+{
+    bool hasDestination = false;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (argument == QLatin1String("--dest")) {
+            const std::optional<TTransferDestination> destination =
+                ParseDestination(i + 1 < arguments.size() ? arguments[++i] : QString());
+            if (!destination)
+                return QStringLiteral("--dest takes logo:1 to logo:4, anim or frame");
+            parsed.Destination = *destination;
+            hasDestination = true;
+        } else if (argument == QLatin1String("--no-interlace")) {
+            parsed.Interlaced = false;
+        } else if (argument.startsWith(QLatin1String("--")) || !parsed.Output.isEmpty()) {
+            return QStringLiteral("unexpected argument %1").arg(argument);
+        } else {
+            parsed.Output = argument;
+        }
+    }
+    if (parsed.Output.isEmpty() || !hasDestination)
+        return QStringLiteral("expected --dest and OUT.bmp");
+    return {};
+}
+
+// A bitmap, or a JPEG of the best quality when the name asks for one.
+bool SavePicture(const QImage &picture, const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
+        return picture.save(path, "JPG", JpegQuality);
+    return picture.save(path, "BMP");
+}
+
+} // namespace
+
+int RunDownload(const TCtlOptions &options, const QStringList &arguments)
+{
+    TDownloadArguments parsed;
+    const QString usageError = ParseDownloadArguments(arguments, parsed);
+    if (!usageError.isEmpty())
+        return Fail(ExitUsage, usageError + QLatin1String("; ") + QLatin1String(Usage));
+
+    TCtlLink link(options);
+    if (!link.Connect(false))
+        return Fail(ExitDeviceFailure, link.LastError());
+    TLogoFrameProcess picture;
+    TThreadFrameReceive receiver;
+    receiver.SetPicture(&picture);
+    receiver.SetFlags(uint8_t(parsed.Destination.Kind | (parsed.Interlaced ? TransferRecords::Flags::Interlaced : 0)));
+    receiver.SetDestination(uint8_t(parsed.Destination.Number));
+    QElapsedTimer elapsed;
+    elapsed.start();
+    if (!RunTransfer(link, receiver)) {
+        const QString status = receiver.Status();
+        return Fail(ExitDeviceFailure, status.isEmpty() ? QStringLiteral("Failure.") : status);
+    }
+    const QImage received = picture.BmpProcessed();
+    if (!SavePicture(received, parsed.Output))
+        return Fail(ExitDeviceFailure, QStringLiteral("cannot write %1").arg(parsed.Output));
+    PrintResult(QStringLiteral("%1: %2 x %3 from %4, %5")
+                    .arg(parsed.Output)
+                    .arg(received.width())
+                    .arg(received.height())
+                    .arg(parsed.Destination.Name, TransferSummary(receiver, elapsed.elapsed())));
+    return ExitSuccess;
+}

@@ -1,0 +1,84 @@
+#include "TransferCommand.h"
+
+#include "transfer/PictureLimits.h"
+#include "transfer/TransferMode.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+constexpr int StillLogos = 4;
+constexpr int AnimatedLogoNumber = StillLogos + 1;
+constexpr int ProgressBarWidth = 30;
+constexpr int WatchIntervalMs = 50;
+
+void DrawProgress(int written, int erased)
+{
+    const int filled = written * ProgressBarWidth / 100;
+    std::fprintf(stderr, "\r[%s%s] %3d%% written, %3d%% erased", QByteArray(filled, '#').constData(),
+                 QByteArray(ProgressBarWidth - filled, ' ').constData(), written, erased);
+    std::fflush(stderr);
+}
+
+} // namespace
+
+std::optional<TTransferDestination> ParseDestination(const QString &text)
+{
+    if (text == QLatin1String("anim"))
+        return TTransferDestination{PictureLimits::KindAnimatedLogo, AnimatedLogoNumber, text};
+    if (text == QLatin1String("frame"))
+        return TTransferDestination{PictureLimits::KindFrame, 1, text};
+    if (!text.startsWith(QLatin1String("logo:")))
+        return std::nullopt;
+    bool ok = false;
+    const int number = text.mid(5).toInt(&ok);
+    if (!ok || number < 1 || number > StillLogos)
+        return std::nullopt;
+    return TTransferDestination{PictureLimits::KindStillLogo, number, QStringLiteral("logo %1").arg(number)};
+}
+
+bool RunTransfer(TCtlLink &link, TThreadFrame &thread)
+{
+    TComDriverMorlix &driver = link.Driver();
+    thread.SetDriver(&driver);
+    thread.SetVarBaudRate(driver.BaudRate());
+    thread.SetTransferModeCallback(TransferModeRequest(driver));
+    thread.Reset();
+    if (!thread.Start())
+        return false;
+
+    // The worker carries its calls to the link to this thread: the event loop
+    // must run, and nothing here may sleep.
+    const bool drawing = isatty(STDERR_FILENO);
+    QEventLoop loop;
+    QTimer watch;
+    int shownWritten = -1;
+    int shownErased = -1;
+    QObject::connect(&watch, &QTimer::timeout, &loop, [&] {
+        if (drawing && (thread.WriteProgress() != shownWritten || thread.EraseProgress() != shownErased)) {
+            shownWritten = thread.WriteProgress();
+            shownErased = thread.EraseProgress();
+            DrawProgress(shownWritten, shownErased);
+        }
+        if (thread.Finished())
+            loop.quit();
+    });
+    watch.start(WatchIntervalMs);
+    loop.exec();
+    if (drawing)
+        std::fprintf(stderr, "\n");
+    return thread.Succeeded();
+}
+
+QString TransferSummary(const TThreadFrame &thread, qint64 elapsedMs)
+{
+    return QStringLiteral("%1 bytes sent, %2 received, %3 records, %4 s")
+        .arg(thread.BytesSent())
+        .arg(thread.BytesReceived())
+        .arg(thread.RecordsSent())
+        .arg(double(elapsedMs) / 1000.0, 0, 'f', 2);
+}
