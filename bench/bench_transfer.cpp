@@ -1,0 +1,162 @@
+// Picture upload speed against morlix-sim over TCP loopback: a full-HD frame
+// of a photograph-like picture (hardly a repeated block) and a mostly flat
+// logo, unpaced; and a logo on a line paced at 115200 baud, where the upload
+// must take no longer than the wire time of its bytes (both directions) plus
+// 5 %: the device must never wait for the application.
+//
+// Counters: records per second, bytes on the wire (both directions), the
+// time those bytes take on a 115200-baud line, and the upload's time as a
+// multiple of that wire time.
+#include "EventLoopWait.h"
+#include "link/ComDriverMorlix.h"
+#include "transfer/LogoFrameProcess.h"
+#include "transfer/PictureLimits.h"
+#include "transfer/ThreadFrameRaw.h"
+#include "transfer/TransferMode.h"
+#include "transfer/TransferRecords.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRegularExpression>
+#include <benchmark/benchmark.h>
+#include <cmath>
+
+namespace {
+
+constexpr int Patience = 3600 * 1000;
+constexpr double BitsPerCharacter = 10;
+constexpr double TransferBaud = 115200;
+
+// Smooth light and shade with grain: neighbours almost never agree.
+QImage PhotographLike(int width, int height)
+{
+    QImage picture(width, height, QImage::Format_RGB888);
+    uint32_t grain = 12345;
+    for (int y = 0; y < height; ++y) {
+        uchar *row = picture.scanLine(y);
+        for (int x = 0; x < width; ++x) {
+            grain = grain * 1103515245u + 12345u;
+            const int noise = int((grain >> 16) & 7);
+            row[3 * x] = uchar((x * 255 / width + noise) & 0xFF);
+            row[3 * x + 1] = uchar((y * 255 / height + noise * 3) & 0xFF);
+            row[3 * x + 2] = uchar(((x + y) / 8 + noise * 5) & 0xFF);
+        }
+    }
+    return picture;
+}
+
+// Black (see-through) but for a coloured band with a little text-like detail.
+QImage MostlyFlatLogo(int width, int height)
+{
+    QImage picture(width, height, QImage::Format_RGB888);
+    picture.fill(Qt::black);
+    for (int y = height / 3; y < height / 3 + height / 6; ++y)
+        for (int x = width / 8; x < width * 7 / 8; ++x)
+            picture.setPixel(x, y, (x / 6 + y / 6) % 5 == 0 ? qRgb(255, 255, 255) : qRgb(200, 30, 40));
+    return picture;
+}
+
+class SimulatorProcess
+{
+public:
+    explicit SimulatorProcess(const QStringList &options)
+    {
+        m_process.start(QStringLiteral(MORLIX_SIM_PATH), QStringList{"--tcp", "0"} + options);
+        static const QRegularExpression pattern(QStringLiteral("listening on tcp [0-9.]+:(\\d+)"));
+        QByteArray output;
+        for (int i = 0; i < 100 && !output.contains('\n'); ++i) {
+            m_process.waitForReadyRead(100);
+            output += m_process.readAllStandardOutput();
+        }
+        Port = quint16(pattern.match(QString::fromLocal8Bit(output)).captured(1).toUInt());
+    }
+    ~SimulatorProcess()
+    {
+        m_process.terminate();
+        if (!m_process.waitForFinished(5000))
+            m_process.kill();
+    }
+    quint16 Port = 0;
+
+private:
+    QProcess m_process;
+};
+
+void Upload(benchmark::State &state, const QImage &image, const QStringList &simOptions)
+{
+    SimulatorProcess sim(simOptions);
+    TComDriverMorlix link(Patience, Patience);
+    link.SetIPRemoteAddress("127.0.0.1");
+    link.SetIPRemotePort(sim.Port);
+    link.SetConType(ctTCP);
+    link.Open();
+    if (sim.Port == 0 || !WaitWithEvents([&] { return link.Opened(); }, 10000)) {
+        state.SkipWithError("no simulator");
+        return;
+    }
+    TLogoFrameProcess picture;
+    picture.SetBmpLoad(image);
+    picture.ApplyLumaKey();
+    TThreadFrameRaw sender;
+    sender.SetDriver(&link);
+    sender.SetPicture(&picture);
+    sender.SetTransferModeCallback(TransferModeRequest(link));
+    // The pause after the speed change belongs to the device, not to the
+    // application: it is kept out of the measured time below.
+    sender.SetSettleDelayMs(0);
+    sender.SetFlags(PictureLimits::KindFrame | TransferRecords::Flags::Interlaced);
+    sender.SetDestination(1);
+
+    double records = 0;
+    double bytes = 0;
+    double seconds = 0;
+    for (auto _ : state) {
+        QElapsedTimer elapsed;
+        elapsed.start();
+        sender.Reset();
+        sender.Start();
+        WaitWithEvents([&] { return sender.Finished(); }, Patience);
+        const double took = double(elapsed.nsecsElapsed()) / 1e9;
+        state.SetIterationTime(took);
+        if (!sender.Succeeded()) {
+            state.SkipWithError("upload failed");
+            return;
+        }
+        records += double(sender.RecordsSent());
+        bytes += double(sender.BytesSent() + sender.BytesReceived());
+        seconds += took;
+    }
+    const double iterations = double(state.iterations());
+    const double wireSeconds = bytes / iterations * BitsPerCharacter / TransferBaud;
+    state.counters["records_per_s"] = records / seconds;
+    state.counters["records"] = records / iterations;
+    state.counters["wire_bytes"] = bytes / iterations;
+    state.counters["wire_s_115200"] = wireSeconds;
+    state.counters["time_over_wire"] = seconds / iterations / wireSeconds;
+}
+
+void BM_UploadPhotographFrame(benchmark::State &state)
+{
+    Upload(state, PhotographLike(1920, 1080), {});
+}
+BENCHMARK(BM_UploadPhotographFrame)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1);
+
+void BM_UploadFlatLogo(benchmark::State &state)
+{
+    Upload(state, MostlyFlatLogo(720, 360), {});
+}
+BENCHMARK(BM_UploadFlatLogo)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// On a paced line the upload should take the wire time: time_over_wire at
+// most 1.05.
+void BM_UploadLogoAt115200(benchmark::State &state)
+{
+    QImage logo = PhotographLike(120, 60);
+    const QImage flat = MostlyFlatLogo(120, 30);
+    for (int y = 0; y < 30; ++y)
+        std::copy_n(flat.constScanLine(y), 360, logo.scanLine(y));
+    Upload(state, logo, {"--baud", "115200"});
+}
+BENCHMARK(BM_UploadLogoAt115200)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1);
+
+} // namespace
