@@ -297,45 +297,38 @@ private slots:
         QCOMPARE(sender.Status(), QString("Failure."));
     }
 
-    void receiverOfAnEmptyMemory()
+    void receiverRefusesTheStoredGeometry_data()
     {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("nothing stored") << 0 << 0 << "No Logo or Frame Stored";
+        QTest::newRow("more than any memory holds") << 65535 << 65535 << "Failure.";
+    }
+    void receiverRefusesTheStoredGeometry()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(QString, status);
         TransferRig rig;
         QVERIFY(rig.Connect());
-        rig.Device.Answer = [](const QByteArray &line, int) {
+        rig.Device.Answer = [&](const QByteArray &line, int) {
             if (line == Line(CommandRecord(pmSendStored)))
                 return DestinationRecord({2, 3}).chopped(1);
             if (line == ".1\r")
-                return GeometryRecord({0, 0}).chopped(1);
+                return GeometryRecord({uint16_t(width), uint16_t(height)}).chopped(1);
             return line.startsWith(':') ? QByteArray(".1\r") : QByteArray();
         };
         TThreadFrameReceive receiver;
         rig.Wire(receiver, 2 + 32);
         QVERIFY(receiver.Start());
         QVERIFY(WaitWithEvents([&] { return receiver.Finished(); }, Patience));
-        QCOMPARE(receiver.Status(), QString("No Logo or Frame Stored"));
+        QCOMPARE(receiver.Status(), status);
         QTRY_COMPARE_WITH_TIMEOUT(rig.Device.Lines.last(), QByteArray(".0\r"), Patience);
         QCOMPARE(rig.Device.Lines.first(), Line(DestinationRecord({34, 3})));
         QVERIFY(!receiver.Succeeded());
-        QVERIFY(rig.LinkGivenBack());
-    }
-
-    void receiverRefusesAPictureNoMemoryHolds()
-    {
-        TransferRig rig;
-        QVERIFY(rig.Connect());
-        rig.Device.Answer = [](const QByteArray &line, int) {
-            if (line == Line(CommandRecord(pmSendStored)))
-                return DestinationRecord({1, 1}).chopped(1);
-            if (line == ".1\r")
-                return GeometryRecord({65535, 65535}).chopped(1);
-            return line.startsWith(':') ? QByteArray(".1\r") : QByteArray();
-        };
-        TThreadFrameReceive receiver;
-        rig.Wire(receiver, 1);
-        QVERIFY(receiver.Start());
-        QVERIFY(WaitWithEvents([&] { return receiver.Finished(); }, Patience));
-        QCOMPARE(receiver.Status(), QString("Failure."));
         QVERIFY(rig.Picture.BmpProcessed().isNull());
+        QVERIFY(rig.LinkGivenBack());
     }
 
     void operatorAbortsTheReceiver()

@@ -17,31 +17,24 @@ constexpr int JpegQuality = 100;
 struct TDownloadArguments
 {
     QString Output;
-    TTransferDestination Destination;
-    bool Interlaced = true;
+    TTransferTarget Target;
 };
 
 QString ParseDownloadArguments(const QStringList &arguments, TDownloadArguments &parsed)
 {
-    bool hasDestination = false;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
-        if (argument == QLatin1String("--dest")) {
-            const std::optional<TTransferDestination> destination =
-                ParseDestination(i + 1 < arguments.size() ? arguments[++i] : QString());
-            if (!destination)
-                return QStringLiteral("--dest takes logo:1 to logo:4, anim or frame");
-            parsed.Destination = *destination;
-            hasDestination = true;
-        } else if (argument == QLatin1String("--no-interlace")) {
-            parsed.Interlaced = false;
+        QString error;
+        if (TakeTargetOption(arguments, i, parsed.Target, error)) {
+            if (!error.isEmpty())
+                return error;
         } else if (argument.startsWith(QLatin1String("--")) || !parsed.Output.isEmpty()) {
             return QStringLiteral("unexpected argument %1").arg(argument);
         } else {
             parsed.Output = argument;
         }
     }
-    if (parsed.Output.isEmpty() || !hasDestination)
+    if (parsed.Output.isEmpty() || !parsed.Target.Destination)
         return QStringLiteral("expected --dest and OUT.bmp");
     return {};
 }
@@ -70,8 +63,9 @@ int RunDownload(const TCtlOptions &options, const QStringList &arguments)
     TLogoFrameProcess picture;
     TThreadFrameReceive receiver;
     receiver.SetPicture(&picture);
-    receiver.SetFlags(uint8_t(parsed.Destination.Kind | (parsed.Interlaced ? TransferRecords::Flags::Interlaced : 0)));
-    receiver.SetDestination(uint8_t(parsed.Destination.Number));
+    const TTransferDestination &destination = *parsed.Target.Destination;
+    receiver.SetFlags(uint8_t(destination.Kind | (parsed.Target.Interlaced ? TransferRecords::Flags::Interlaced : 0)));
+    receiver.SetDestination(uint8_t(destination.Number));
     QElapsedTimer elapsed;
     elapsed.start();
     if (!RunTransfer(link, receiver)) {
@@ -85,6 +79,6 @@ int RunDownload(const TCtlOptions &options, const QStringList &arguments)
                     .arg(parsed.Output)
                     .arg(received.width())
                     .arg(received.height())
-                    .arg(parsed.Destination.Name, TransferSummary(receiver, elapsed.elapsed())));
+                    .arg(destination.Name, TransferSummary(receiver, elapsed.elapsed())));
     return ExitSuccess;
 }

@@ -15,25 +15,20 @@ const char *const Usage = "usage: upload FILE --dest logo:N|anim|frame [--key LE
 struct TUploadArguments
 {
     QString File;
-    TTransferDestination Destination;
+    TTransferTarget Target;
     uint8_t KeyLevel = 0;
     TProcessLLumtype KeyType = plBLACK;
-    bool Interlaced = true;
 };
 
 QString ParseUploadArguments(const QStringList &arguments, TUploadArguments &parsed)
 {
-    bool hasDestination = false;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
         const QString value = i + 1 < arguments.size() ? arguments[i + 1] : QString();
-        if (argument == QLatin1String("--dest")) {
-            const std::optional<TTransferDestination> destination = ParseDestination(value);
-            if (!destination)
-                return QStringLiteral("--dest takes logo:1 to logo:4, anim or frame");
-            parsed.Destination = *destination;
-            hasDestination = true;
-            ++i;
+        QString error;
+        if (TakeTargetOption(arguments, i, parsed.Target, error)) {
+            if (!error.isEmpty())
+                return error;
         } else if (argument == QLatin1String("--key")) {
             bool ok = false;
             const int level = value.toInt(&ok);
@@ -43,15 +38,13 @@ QString ParseUploadArguments(const QStringList &arguments, TUploadArguments &par
             ++i;
         } else if (argument == QLatin1String("--white")) {
             parsed.KeyType = plWHITE;
-        } else if (argument == QLatin1String("--no-interlace")) {
-            parsed.Interlaced = false;
         } else if (argument.startsWith(QLatin1String("--")) || !parsed.File.isEmpty()) {
             return QStringLiteral("unexpected argument %1").arg(argument);
         } else {
             parsed.File = argument;
         }
     }
-    if (parsed.File.isEmpty() || !hasDestination)
+    if (parsed.File.isEmpty() || !parsed.Target.Destination)
         return QStringLiteral("expected FILE and --dest");
     return {};
 }
@@ -67,7 +60,8 @@ int RunUpload(const TCtlOptions &options, const QStringList &arguments)
 
     TLogoFrameProcess picture;
     TConvertedPicture converted;
-    int kind = parsed.Destination.Kind;
+    const TTransferDestination &destination = *parsed.Target.Destination;
+    int kind = destination.Kind;
     if (const std::optional<QString> refusal =
             ConvertPictureFile(parsed.File, kind, parsed.KeyLevel, parsed.KeyType, picture, converted))
         return Fail(ExitDeviceFailure, *refusal);
@@ -77,9 +71,9 @@ int RunUpload(const TCtlOptions &options, const QStringList &arguments)
         return Fail(ExitDeviceFailure, link.LastError());
     TThreadFrameRaw sender;
     sender.SetPicture(&picture);
-    sender.SetFlags(uint8_t(kind | (parsed.Interlaced ? TransferRecords::Flags::Interlaced : 0)
+    sender.SetFlags(uint8_t(kind | (parsed.Target.Interlaced ? TransferRecords::Flags::Interlaced : 0)
                             | (picture.LLEVEL() != 0 ? TransferRecords::Flags::LumaKey : 0)));
-    sender.SetDestination(uint8_t(parsed.Destination.Number));
+    sender.SetDestination(uint8_t(destination.Number));
     sender.SetFrameCount(uint8_t(converted.FrameCount));
     sender.SetFrameDelay(converted.FrameDelayMs);
     QElapsedTimer elapsed;
@@ -93,6 +87,6 @@ int RunUpload(const TCtlOptions &options, const QStringList &arguments)
                     .arg(parsed.File)
                     .arg(sent.width())
                     .arg(sent.height())
-                    .arg(parsed.Destination.Name, TransferSummary(sender, elapsed.elapsed())));
+                    .arg(destination.Name, TransferSummary(sender, elapsed.elapsed())));
     return ExitSuccess;
 }

@@ -24,8 +24,7 @@ void DrawProgress(int written, int erased)
     std::fflush(stderr);
 }
 
-} // namespace
-
+// "logo:N" (N from 1 to 4), "anim" or "frame"; nothing for anything else.
 std::optional<TTransferDestination> ParseDestination(const QString &text)
 {
     if (text == QLatin1String("anim"))
@@ -39,6 +38,22 @@ std::optional<TTransferDestination> ParseDestination(const QString &text)
     if (!ok || number < 1 || number > StillLogos)
         return std::nullopt;
     return TTransferDestination{PictureLimits::KindStillLogo, number, QStringLiteral("logo %1").arg(number)};
+}
+
+} // namespace
+
+bool TakeTargetOption(const QStringList &arguments, int &i, TTransferTarget &target, QString &error)
+{
+    if (arguments[i] == QLatin1String("--no-interlace")) {
+        target.Interlaced = false;
+        return true;
+    }
+    if (arguments[i] != QLatin1String("--dest"))
+        return false;
+    target.Destination = ParseDestination(i + 1 < arguments.size() ? arguments[++i] : QString());
+    if (!target.Destination)
+        error = QStringLiteral("--dest takes logo:1 to logo:4, anim or frame");
+    return true;
 }
 
 bool RunTransfer(TCtlLink &link, TThreadFrame &thread)

@@ -15,8 +15,17 @@ struct TTransferDestination
     QString Name; // "logo 2", "anim", "frame"
 };
 
-// "logo:N" (N from 1 to 4), "anim" or "frame"; nothing for anything else.
-std::optional<TTransferDestination> ParseDestination(const QString &text);
+// The options both commands take: --dest and --no-interlace.
+struct TTransferTarget
+{
+    std::optional<TTransferDestination> Destination;
+    bool Interlaced = true;
+};
+
+// Takes arguments[i] when it is one of the shared options (and its value,
+// advancing i). Returns true when it was one; error is set when it was given
+// wrong.
+bool TakeTargetOption(const QStringList &arguments, int &i, TTransferTarget &target, QString &error);
 
 // Runs a prepared thread's transfer over the link to its end, drawing the
 // written and erased percentages on standard error when that is a terminal.
