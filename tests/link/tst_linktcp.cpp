@@ -1,3 +1,4 @@
+#include "ReservedTcpPort.h"
 #include "TestRegistry.h"
 #include "helper_peers.h"
 #include "link/ComDriverMorlix.h"
@@ -39,13 +40,13 @@ private slots:
 
     void refusedConnectionIsRetried()
     {
-        const quint16 port = unusedTcpPort();
+        TReservedTcpPort port;
         TComDriverMorlix link(PollMs, ReconnectMs);
-        openTowards(link, port);
+        openTowards(link, port.Port());
         // On loopback the refusal is decided by the time the attempt starts.
         QVERIFY(!link.Opened());
         QTcpServer late;
-        QVERIFY(late.listen(QHostAddress::LocalHost, port));
+        QVERIFY(port.ListenWith(late));
         QTRY_VERIFY_WITH_TIMEOUT(link.Opened(), 5000);
     }
 
@@ -63,14 +64,14 @@ private slots:
     // A retry pending for a TCP link must not fire once the link is UDP.
     void changingTheLinkTypeCancelsAPendingRetry()
     {
-        const quint16 port = unusedTcpPort();
+        TReservedTcpPort port;
         TComDriverMorlix link(PollMs, ReconnectMs);
-        openTowards(link, port);
+        openTowards(link, port.Port());
         link.SetIPLocalPort(freeUdpPort());
         link.SetConType(ctUDP);
         QVERIFY(link.Opened());
         QTcpServer late;
-        QVERIFY(late.listen(QHostAddress::LocalHost, port));
+        QVERIFY(port.ListenWith(late));
         QTest::qWait(5 * ReconnectMs);
         QVERIFY(!late.hasPendingConnections());
     }
@@ -117,12 +118,6 @@ private:
         link.SetIPRemotePort(port);
         link.SetConType(ctTCP);
         QVERIFY(link.Open());
-    }
-    static quint16 unusedTcpPort()
-    {
-        QTcpServer probe;
-        probe.listen(QHostAddress::LocalHost);
-        return probe.serverPort();
     }
 };
 

@@ -1,3 +1,4 @@
+#include "ReservedTcpPort.h"
 #include "SimProcess.h"
 #include "TestRegistry.h"
 
@@ -8,14 +9,6 @@
 
 namespace {
 constexpr int Timeout = 10000;
-
-// A loopback port with nobody listening on it.
-quint16 ClosedPort()
-{
-    QTcpServer server;
-    server.listen(QHostAddress::LocalHost, 0);
-    return server.serverPort();
-}
 
 // The dump as a map of NAME[i] to VALUE.
 QMap<QByteArray, QByteArray> DumpEntries(const QByteArray &dump)
@@ -210,7 +203,8 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QString, error);
         SimProcess sim;
-        quint16 port = ClosedPort();
+        TReservedTcpPort closed;
+        quint16 port = closed.Port();
         if (!simOptions.isEmpty()) {
             QVERIFY(sim.Start(simOptions));
             port = sim.Port;
