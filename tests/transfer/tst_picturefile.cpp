@@ -17,7 +17,7 @@ QImage Solid(QRgb color)
 
 } // namespace
 
-// The decoder is chosen by the extension, compared exactly.
+// The decoder is chosen by the extension, whatever its case.
 class PictureFileTest : public QObject
 {
     Q_OBJECT
