@@ -15,7 +15,7 @@ struct TPictureFile
     TGifImage Animated;
 };
 
-// Chooses the decoder by the file's extension, compared exactly as the loader
-// always has: ".gif" is an animation, ".jpg" and ".jpeg" are JPEG, anything
+// Chooses the decoder by the file's extension, whatever its case: ".gif" is an
+// animation, ".jpg" and ".jpeg" are JPEG, anything
 // else is read as a bitmap or icon. Metafiles are refused by name.
 TDecoded<TPictureFile> LoadPictureFile(const QString &path);
