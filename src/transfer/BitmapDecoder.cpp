@@ -16,7 +16,7 @@ TDecoded<QImage> DecodeBitmap(const QByteArray &data)
     if (format != "bmp" && format != "ico" && format != "cur")
         return TDecoded<QImage>::Failure(QStringLiteral("not a bitmap or icon"));
     const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > PictureLimits::MaxPicturePixels)
+    if (size.isValid() && PictureLimits::ExceedsLargestDestination(size.width(), size.height()))
         return TDecoded<QImage>::Failure(QStringLiteral("bitmap of %1 x %2 exceeds the largest destination")
                                              .arg(size.width())
                                              .arg(size.height()));
@@ -24,7 +24,7 @@ TDecoded<QImage> DecodeBitmap(const QByteArray &data)
     if (picture.isNull())
         return TDecoded<QImage>::Failure(QStringLiteral("damaged %1 data (%2)")
                                              .arg(QString::fromLatin1(format.toUpper()), reader.errorString()));
-    if (qint64(picture.width()) * picture.height() > PictureLimits::MaxPicturePixels)
+    if (PictureLimits::ExceedsLargestDestination(picture.width(), picture.height()))
         return TDecoded<QImage>::Failure(QStringLiteral("bitmap exceeds the largest destination"));
     return TDecoded<QImage>::Success(picture.convertToFormat(QImage::Format_RGB888));
 }

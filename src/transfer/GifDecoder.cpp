@@ -65,10 +65,9 @@ public:
 
     TDecoded<TGifImage> Read()
     {
-        const int64_t screenPixels = int64_t(Gif->SWidth) * Gif->SHeight;
         if (Gif->SWidth < 1 || Gif->SHeight < 1)
             return Fail(QStringLiteral("empty GIF screen"));
-        if (screenPixels > PictureLimits::MaxPicturePixels)
+        if (PictureLimits::ExceedsLargestDestination(Gif->SWidth, Gif->SHeight))
             return Fail(QStringLiteral("GIF screen of %1 x %2 exceeds the largest destination")
                             .arg(Gif->SWidth)
                             .arg(Gif->SHeight));

@@ -56,7 +56,7 @@ QString SizeRefusal(JDIMENSION width, JDIMENSION height)
 {
     if (width < 1 || height < 1)
         return QStringLiteral("empty JPEG picture");
-    if (int64_t(width) * int64_t(height) > PictureLimits::MaxPicturePixels)
+    if (PictureLimits::ExceedsLargestDestination(width, height))
         return QStringLiteral("JPEG picture of %1 x %2 exceeds the largest destination").arg(width).arg(height);
     return {};
 }

@@ -25,6 +25,13 @@ constexpr int MaxAnimatedFrames = 255;
 // logo memory; a file announcing more is refused before it is decoded.
 constexpr int64_t MaxPicturePixels = AnimatedMemoryUnits * AnimatedUnitPixels;
 
+// Whether a picture of that size is more than any destination holds; the
+// product is taken in 64 bits, so no header can overflow it.
+constexpr bool ExceedsLargestDestination(int64_t width, int64_t height)
+{
+    return width * height > MaxPicturePixels;
+}
+
 // All frames of one GIF together: generous against what any strip can hold,
 // small enough that a hostile file cannot make the loader allocate gigabytes.
 constexpr int64_t MaxDecodedGifPixels = 64 * 1024 * 1024;

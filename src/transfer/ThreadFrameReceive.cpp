@@ -93,7 +93,7 @@ void TThreadFrameReceive::OnGeometry(const TGeometry &geometry)
         return;
     }
     // A size no memory of the device can hold is not allocated.
-    if (int64_t(geometry.Width) * geometry.FrameHeight > PictureLimits::MaxPicturePixels) {
+    if (PictureLimits::ExceedsLargestDestination(geometry.Width, geometry.FrameHeight)) {
         SetStatus(FailureStatus());
         Reply(false, rsFinish);
         return;
@@ -113,7 +113,7 @@ void TThreadFrameReceive::OnAnimation(const TAnimation &animation)
     FrameDelayValue = animation.DelayMs;
     const int frames = std::max<int>(1, animation.FrameCount);
     const int height = Geometry.FrameHeight * frames;
-    if (int64_t(Geometry.Width) * height > PictureLimits::MaxPicturePixels) {
+    if (PictureLimits::ExceedsLargestDestination(Geometry.Width, height)) {
         SetStatus(FailureStatus());
         Reply(false, rsFinish);
         return;
