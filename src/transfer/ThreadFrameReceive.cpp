@@ -92,18 +92,9 @@ void TThreadFrameReceive::OnGeometry(const TGeometry &geometry)
         Reply(false, rsFinish);
         return;
     }
-    // A size no memory of the device can hold is not allocated.
-    if (PictureLimits::ExceedsLargestDestination(geometry.Width, geometry.FrameHeight)) {
-        SetStatus(FailureStatus());
-        Reply(false, rsFinish);
+    if (!ReplaceWithBlankPicture(geometry.Width, geometry.FrameHeight))
         return;
-    }
     Geometry = geometry;
-    {
-        TLogoFrameProcess::TProcessedAccess access = Picture->LockProcessed();
-        access.Picture() = QImage(geometry.Width, geometry.FrameHeight, QImage::Format_RGB888);
-        access.Picture().fill(Qt::black);
-    }
     Reply(true, rsAwaitAnimation);
 }
 
@@ -113,16 +104,8 @@ void TThreadFrameReceive::OnAnimation(const TAnimation &animation)
     FrameDelayValue = animation.DelayMs;
     const int frames = std::max<int>(1, animation.FrameCount);
     const int height = Geometry.FrameHeight * frames;
-    if (PictureLimits::ExceedsLargestDestination(Geometry.Width, height)) {
-        SetStatus(FailureStatus());
-        Reply(false, rsFinish);
+    if (!ReplaceWithBlankPicture(Geometry.Width, height))
         return;
-    }
-    {
-        TLogoFrameProcess::TProcessedAccess access = Picture->LockProcessed();
-        access.Picture() = QImage(Geometry.Width, height, QImage::Format_RGB888);
-        access.Picture().fill(Qt::black);
-    }
     Cursor = TPictureCursor(Geometry.Width, height, Geometry.FrameHeight, Interlaced);
     Cursor.StartPass(0);
     PicturePixels = uint32_t(Geometry.Width) * uint32_t(height);
@@ -130,6 +113,20 @@ void TThreadFrameReceive::OnAnimation(const TAnimation &animation)
     SecondPass = false;
     Assembler = TBlockAssembler();
     Reply(true, rsData);
+}
+
+bool TThreadFrameReceive::ReplaceWithBlankPicture(int width, int height)
+{
+    // A size no memory of the device can hold is not allocated.
+    if (PictureLimits::ExceedsLargestDestination(width, height)) {
+        SetStatus(FailureStatus());
+        Reply(false, rsFinish);
+        return false;
+    }
+    TLogoFrameProcess::TProcessedAccess access = Picture->LockProcessed();
+    access.Picture() = QImage(width, height, QImage::Format_RGB888);
+    access.Picture().fill(Qt::black);
+    return true;
 }
 
 void TThreadFrameReceive::OnData(const THexRecord &record)

@@ -41,6 +41,9 @@ private:
     void Reply(bool accepted, TState next);
     void OnGeometry(const TransferRecords::TGeometry &geometry);
     void OnAnimation(const TransferRecords::TAnimation &animation);
+    // The picture becomes black of that size; false, with the device refused
+    // and the transfer ending, when no memory could hold it.
+    bool ReplaceWithBlankPicture(int width, int height);
     void OnData(const IntelHex::THexRecord &record);
     void Finish(bool succeeded);
 
