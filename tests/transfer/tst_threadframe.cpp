@@ -143,13 +143,6 @@ private slots:
         QTest::addColumn<QByteArray>("resent");
         QTest::addColumn<int>("timesSent");
         QTest::addColumn<bool>("succeeds");
-        const QImage distinct = [] {
-            QImage image(3, 1, QImage::Format_RGB888);
-            image.setPixel(0, 0, qRgb(1, 4, 7));
-            image.setPixel(1, 0, qRgb(2, 5, 8));
-            image.setPixel(2, 0, qRgb(3, 6, 9));
-            return image;
-        }();
         const QByteArray red = Line(Encode(rtData, 1, QByteArray::fromHex("010203")));
         QTest::newRow("destination header is sent again")
             << Line(DestinationRecord({66, 3})) << Line(DestinationRecord({66, 3})) << 2 << true;
