@@ -8,6 +8,7 @@
 // time those bytes take on a 115200-baud line, and the upload's time as a
 // multiple of that wire time.
 #include "EventLoopWait.h"
+#include "SimProcess.h"
 #include "link/ComDriverMorlix.h"
 #include "transfer/LogoFrameProcess.h"
 #include "transfer/PictureLimits.h"
@@ -16,8 +17,6 @@
 #include "transfer/TransferRecords.h"
 
 #include <QElapsedTimer>
-#include <QProcess>
-#include <QRegularExpression>
 #include <benchmark/benchmark.h>
 #include <cmath>
 
@@ -56,41 +55,16 @@ QImage MostlyFlatLogo(int width, int height)
     return picture;
 }
 
-class SimulatorProcess
-{
-public:
-    explicit SimulatorProcess(const QStringList &options)
-    {
-        m_process.start(QStringLiteral(MORLIX_SIM_PATH), QStringList{"--tcp", "0"} + options);
-        static const QRegularExpression pattern(QStringLiteral("listening on tcp [0-9.]+:(\\d+)"));
-        QByteArray output;
-        for (int i = 0; i < 100 && !output.contains('\n'); ++i) {
-            m_process.waitForReadyRead(100);
-            output += m_process.readAllStandardOutput();
-        }
-        Port = quint16(pattern.match(QString::fromLocal8Bit(output)).captured(1).toUInt());
-    }
-    ~SimulatorProcess()
-    {
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000))
-            m_process.kill();
-    }
-    quint16 Port = 0;
-
-private:
-    QProcess m_process;
-};
-
 void Upload(benchmark::State &state, const QImage &image, const QStringList &simOptions)
 {
-    SimulatorProcess sim(simOptions);
+    SimProcess sim;
+    const bool started = sim.Start(simOptions);
     TComDriverMorlix link(Patience, Patience);
     link.SetIPRemoteAddress("127.0.0.1");
     link.SetIPRemotePort(sim.Port);
     link.SetConType(ctTCP);
     link.Open();
-    if (sim.Port == 0 || !WaitWithEvents([&] { return link.Opened(); }, 10000)) {
+    if (!started || !WaitWithEvents([&] { return link.Opened(); }, 10000)) {
         state.SkipWithError("no simulator");
         return;
     }
