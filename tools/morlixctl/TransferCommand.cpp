@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int StillLogos = 4;
-constexpr int AnimatedLogoNumber = StillLogos + 1;
 constexpr int ProgressBarWidth = 30;
 constexpr int WatchIntervalMs = 50;
 
@@ -28,14 +26,14 @@ void DrawProgress(int written, int erased)
 std::optional<TTransferDestination> ParseDestination(const QString &text)
 {
     if (text == QLatin1String("anim"))
-        return TTransferDestination{PictureLimits::KindAnimatedLogo, AnimatedLogoNumber, text};
+        return TTransferDestination{PictureLimits::KindAnimatedLogo, PictureLimits::AnimatedLogoNumber, text};
     if (text == QLatin1String("frame"))
         return TTransferDestination{PictureLimits::KindFrame, 1, text};
     if (!text.startsWith(QLatin1String("logo:")))
         return std::nullopt;
     bool ok = false;
     const int number = text.mid(5).toInt(&ok);
-    if (!ok || number < 1 || number > StillLogos)
+    if (!ok || number < 1 || number > PictureLimits::StillLogoCount)
         return std::nullopt;
     return TTransferDestination{PictureLimits::KindStillLogo, number, QStringLiteral("logo %1").arg(number)};
 }
