@@ -2,6 +2,7 @@
 
 #include "transfer/PictureLimits.h"
 #include "transfer/TransferMode.h"
+#include "transfer/TransferRecords.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -39,6 +40,11 @@ std::optional<TTransferDestination> ParseDestination(const QString &text)
 }
 
 } // namespace
+
+uint8_t TTransferTarget::FlagsFor(int kind) const
+{
+    return uint8_t(kind | (Interlaced ? TransferRecords::Flags::Interlaced : 0));
+}
 
 bool TakeTargetOption(const QStringList &arguments, int &i, TTransferTarget &target, QString &error)
 {
@@ -85,6 +91,12 @@ bool RunTransfer(TCtlLink &link, TThreadFrame &thread)
     if (drawing)
         std::fprintf(stderr, "\n");
     return thread.Succeeded();
+}
+
+QString FailureText(const TThreadFrame &thread)
+{
+    const QString status = thread.Status();
+    return status.isEmpty() ? TThreadFrame::FailureStatus() : status;
 }
 
 QString TransferSummary(const TThreadFrame &thread, qint64 elapsedMs)
