@@ -10,6 +10,11 @@ constexpr int KindFrame = 1;
 constexpr int KindStillLogo = 2;
 constexpr int KindAnimatedLogo = 3;
 
+// Destination numbers: the still logos are 1 to StillLogoCount, the animated
+// logo is numbered after them, and the frame is 1.
+constexpr int StillLogoCount = 4;
+constexpr int AnimatedLogoNumber = StillLogoCount + 1;
+
 // Still logos and frames are counted in 64 KiB blocks of 24-bit pixels.
 constexpr int64_t BlockBytes = 65536;
 constexpr int64_t MaxStillLogoBlocks = 12;

@@ -1,4 +1,6 @@
 #pragma once
+#include "transfer/ThreadFrame.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -11,8 +13,8 @@ class SimEndpoint : public QObject
 public:
     using QObject::QObject;
 
-    // The line speed of a picture transfer.
-    static constexpr int TransferBaud = 115200;
+    // The line speed of a picture transfer, the one the application switches to.
+    static constexpr int TransferBaud = int(TThreadFrame::TransferBaudRate);
 
     // False with a one-line reason (a port in use, a device missing).
     virtual bool Open(QString *error) = 0;

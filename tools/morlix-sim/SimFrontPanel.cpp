@@ -1,7 +1,7 @@
 #include "SimFrontPanel.h"
-#include "SimAssignment.h"
 #include "SimDevice.h"
 #include "SimStateFile.h"
+#include "variables/VariableAddress.h"
 
 #include <QRegularExpression>
 
@@ -47,31 +47,29 @@ QString SimFrontPanel::Set(const QStringList &words)
 {
     if (words.size() != 3)
         return QStringLiteral("usage: set NAME VALUE");
-    int varNumber = -1;
-    int element = -1;
+    TVariableAddress target;
     uint32_t value = 0;
     QString error;
-    if (!SimAssignment::ParseTarget(words[1], varNumber, element, &error)
-        || !SimAssignment::ParseValue(words[2], value, &error))
+    if (!VariableAddress::ParseTarget(words[1], target, &error)
+        || !VariableAddress::ParseValue(words[2], value, &error))
         return error;
-    m_device.Write(varNumber, element, value);
-    const int shown = element >= 0 ? element : m_device.State().CurrentElement(varNumber);
-    return SimStateFile::Line(m_device.State(), varNumber, shown);
+    m_device.Write(target.VarNumber, target.Element, value);
+    const int shown = target.HasElement() ? target.Element : m_device.State().CurrentElement(target.VarNumber);
+    return SimStateFile::Line(m_device.State(), target.VarNumber, shown);
 }
 
 QString SimFrontPanel::Get(const QStringList &words) const
 {
     if (words.size() != 2)
         return QStringLiteral("usage: get NAME");
-    int varNumber = -1;
-    int element = -1;
+    TVariableAddress target;
     QString error;
-    if (!SimAssignment::ParseTarget(words[1], varNumber, element, &error))
+    if (!VariableAddress::ParseTarget(words[1], target, &error))
         return error;
     QStringList lines;
-    const int first = element >= 0 ? element : 0;
-    const int last = element >= 0 ? element : SimDeviceState::ElementCount(varNumber) - 1;
+    const int first = target.HasElement() ? target.Element : 0;
+    const int last = target.HasElement() ? target.Element : SimDeviceState::ElementCount(target.VarNumber) - 1;
     for (int e = first; e <= last; ++e)
-        lines << SimStateFile::Line(m_device.State(), varNumber, e);
+        lines << SimStateFile::Line(m_device.State(), target.VarNumber, e);
     return lines.join(QLatin1Char('\n'));
 }

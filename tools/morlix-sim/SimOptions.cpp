@@ -1,5 +1,5 @@
 #include "SimOptions.h"
-#include "SimAssignment.h"
+#include "variables/VariableAddress.h"
 
 #include <QCommandLineParser>
 #include <QHostAddress>
@@ -116,9 +116,9 @@ bool SimOptions::Parse(const QStringList &arguments, SimOptions &out, QString *e
     out.Log = parser.isSet(options.Log);
     out.Assignments = parser.values(options.Set);
     for (const QString &assignment : out.Assignments) {
-        SimAssignment parsed;
+        TVariableAssignment parsed;
         QString reason;
-        if (!SimAssignment::Parse(assignment, parsed, &reason)) {
+        if (!VariableAddress::ParseAssignment(assignment, parsed, &reason)) {
             if (error)
                 *error = QStringLiteral("--set %1").arg(reason);
             return false;

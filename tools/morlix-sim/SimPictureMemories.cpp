@@ -1,14 +1,12 @@
 #include "SimPictureMemories.h"
 
-#include "transfer/PictureLimits.h"
-
 SimStoredPicture *SimPictureMemories::Memory(int kind, int number)
 {
     switch (kind) {
     case PictureLimits::KindStillLogo:
-        return number >= 1 && number <= StillLogos ? &m_stillLogos[size_t(number - 1)] : nullptr;
+        return number >= 1 && number <= PictureLimits::StillLogoCount ? &m_stillLogos[size_t(number - 1)] : nullptr;
     case PictureLimits::KindAnimatedLogo:
-        return number == AnimatedLogoNumber ? &m_animatedLogo : nullptr;
+        return number == PictureLimits::AnimatedLogoNumber ? &m_animatedLogo : nullptr;
     case PictureLimits::KindFrame:
         return number == 1 ? &m_frame : nullptr;
     default:
@@ -19,7 +17,7 @@ SimStoredPicture *SimPictureMemories::Memory(int kind, int number)
 uint16_t SimPictureMemories::ValidBits(uint16_t current) const
 {
     uint16_t bits = current & 1;
-    for (int n = 1; n <= StillLogos; ++n) {
+    for (int n = 1; n <= PictureLimits::StillLogoCount; ++n) {
         if (!m_stillLogos[size_t(n - 1)].IsEmpty())
             bits |= uint16_t(1 << n);
     }

@@ -1,4 +1,6 @@
 #pragma once
+#include "transfer/PictureLimits.h"
+
 #include <QImage>
 #include <array>
 #include <cstdint>
@@ -18,10 +20,6 @@ struct SimStoredPicture
 class SimPictureMemories
 {
 public:
-    static constexpr int StillLogos = 4;
-    // The animated logo is numbered after the still logos.
-    static constexpr int AnimatedLogoNumber = StillLogos + 1;
-
     // The memory a destination kind and number name, or null for none.
     SimStoredPicture *Memory(int kind, int number);
 
@@ -31,7 +29,7 @@ public:
     uint16_t ValidBits(uint16_t current) const;
 
 private:
-    std::array<SimStoredPicture, StillLogos> m_stillLogos;
+    std::array<SimStoredPicture, PictureLimits::StillLogoCount> m_stillLogos;
     SimStoredPicture m_animatedLogo;
     SimStoredPicture m_frame;
 };

@@ -6,7 +6,7 @@ namespace SimStateFile {
 
 QString Line(const SimDeviceState &state, int varNumber, int element)
 {
-    return QStringLiteral("%1=%2").arg(SimAssignment::TargetName(varNumber, element)).arg(state.Value(varNumber, element));
+    return QStringLiteral("%1=%2").arg(VariableAddress::TargetName(varNumber, element)).arg(state.Value(varNumber, element));
 }
 
 QStringList Lines(const SimDeviceState &state)
@@ -18,10 +18,11 @@ QStringList Lines(const SimDeviceState &state)
     return lines;
 }
 
-void Apply(SimDeviceState &state, const SimAssignment &assignment)
+void Apply(SimDeviceState &state, const TVariableAssignment &assignment)
 {
-    const int element = assignment.Element >= 0 ? assignment.Element : state.CurrentElement(assignment.VarNumber);
-    state.Restore(assignment.VarNumber, element, assignment.Value);
+    const TVariableAddress &address = assignment.Address;
+    const int element = address.HasElement() ? address.Element : state.CurrentElement(address.VarNumber);
+    state.Restore(address.VarNumber, element, assignment.Value);
 }
 
 bool ApplyLines(SimDeviceState &state, const QStringList &lines, QString *error)
@@ -29,9 +30,9 @@ bool ApplyLines(SimDeviceState &state, const QStringList &lines, QString *error)
     for (int i = 0; i < lines.size(); ++i) {
         if (lines[i].trimmed().isEmpty())
             continue;
-        SimAssignment assignment;
+        TVariableAssignment assignment;
         QString reason;
-        if (!SimAssignment::Parse(lines[i], assignment, &reason)) {
+        if (!VariableAddress::ParseAssignment(lines[i], assignment, &reason)) {
             if (error)
                 *error = QStringLiteral("line %1: %2").arg(i + 1).arg(reason);
             return false;

@@ -1,6 +1,6 @@
 #pragma once
-#include "SimAssignment.h"
 #include "SimDeviceState.h"
+#include "variables/VariableAddress.h"
 
 #include <QStringList>
 
@@ -15,7 +15,7 @@ QStringList Lines(const SimDeviceState &state);
 
 // Stores one assignment; an array without an element takes the element its
 // index variable selects now.
-void Apply(SimDeviceState &state, const SimAssignment &assignment);
+void Apply(SimDeviceState &state, const TVariableAssignment &assignment);
 
 // Applies every line; stops at the first bad line and names it.
 bool ApplyLines(SimDeviceState &state, const QStringList &lines, QString *error);

@@ -3,7 +3,6 @@
 #include "TransferCommand.h"
 #include "transfer/LogoFrameProcess.h"
 #include "transfer/ThreadFrameReceive.h"
-#include "transfer/TransferRecords.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -64,14 +63,12 @@ int RunDownload(const TCtlOptions &options, const QStringList &arguments)
     TThreadFrameReceive receiver;
     receiver.SetPicture(&picture);
     const TTransferDestination &destination = *parsed.Target.Destination;
-    receiver.SetFlags(uint8_t(destination.Kind | (parsed.Target.Interlaced ? TransferRecords::Flags::Interlaced : 0)));
+    receiver.SetFlags(parsed.Target.FlagsFor(destination.Kind));
     receiver.SetDestination(uint8_t(destination.Number));
     QElapsedTimer elapsed;
     elapsed.start();
-    if (!RunTransfer(link, receiver)) {
-        const QString status = receiver.Status();
-        return Fail(ExitDeviceFailure, status.isEmpty() ? QStringLiteral("Failure.") : status);
-    }
+    if (!RunTransfer(link, receiver))
+        return Fail(ExitDeviceFailure, FailureText(receiver));
     const QImage received = picture.BmpProcessed();
     if (!SavePicture(received, parsed.Output))
         return Fail(ExitDeviceFailure, QStringLiteral("cannot write %1").arg(parsed.Output));

@@ -71,17 +71,15 @@ int RunUpload(const TCtlOptions &options, const QStringList &arguments)
         return Fail(ExitDeviceFailure, link.LastError());
     TThreadFrameRaw sender;
     sender.SetPicture(&picture);
-    sender.SetFlags(uint8_t(kind | (parsed.Target.Interlaced ? TransferRecords::Flags::Interlaced : 0)
-                            | (picture.LLEVEL() != 0 ? TransferRecords::Flags::LumaKey : 0)));
+    const uint8_t lumaKey = picture.LLEVEL() != 0 ? TransferRecords::Flags::LumaKey : 0;
+    sender.SetFlags(uint8_t(parsed.Target.FlagsFor(kind) | lumaKey));
     sender.SetDestination(uint8_t(destination.Number));
     sender.SetFrameCount(uint8_t(converted.FrameCount));
     sender.SetFrameDelay(converted.FrameDelayMs);
     QElapsedTimer elapsed;
     elapsed.start();
-    if (!RunTransfer(link, sender)) {
-        const QString status = sender.Status();
-        return Fail(ExitDeviceFailure, status.isEmpty() ? QStringLiteral("Failure.") : status);
-    }
+    if (!RunTransfer(link, sender))
+        return Fail(ExitDeviceFailure, FailureText(sender));
     const QImage sent = picture.BmpProcessed();
     PrintResult(QStringLiteral("%1: %2 x %3 to %4, %5")
                     .arg(parsed.File)

@@ -2,6 +2,7 @@
 
 #include "transfer/PictureLimits.h"
 #include "transfer/TransferMode.h"
+#include "transfer/TransferRecords.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -11,8 +12,6 @@
 
 namespace {
 
-constexpr int StillLogos = 4;
-constexpr int AnimatedLogoNumber = StillLogos + 1;
 constexpr int ProgressBarWidth = 30;
 constexpr int WatchIntervalMs = 50;
 
@@ -28,19 +27,24 @@ void DrawProgress(int written, int erased)
 std::optional<TTransferDestination> ParseDestination(const QString &text)
 {
     if (text == QLatin1String("anim"))
-        return TTransferDestination{PictureLimits::KindAnimatedLogo, AnimatedLogoNumber, text};
+        return TTransferDestination{PictureLimits::KindAnimatedLogo, PictureLimits::AnimatedLogoNumber, text};
     if (text == QLatin1String("frame"))
         return TTransferDestination{PictureLimits::KindFrame, 1, text};
     if (!text.startsWith(QLatin1String("logo:")))
         return std::nullopt;
     bool ok = false;
     const int number = text.mid(5).toInt(&ok);
-    if (!ok || number < 1 || number > StillLogos)
+    if (!ok || number < 1 || number > PictureLimits::StillLogoCount)
         return std::nullopt;
     return TTransferDestination{PictureLimits::KindStillLogo, number, QStringLiteral("logo %1").arg(number)};
 }
 
 } // namespace
+
+uint8_t TTransferTarget::FlagsFor(int kind) const
+{
+    return uint8_t(kind | (Interlaced ? TransferRecords::Flags::Interlaced : 0));
+}
 
 bool TakeTargetOption(const QStringList &arguments, int &i, TTransferTarget &target, QString &error)
 {
@@ -87,6 +91,12 @@ bool RunTransfer(TCtlLink &link, TThreadFrame &thread)
     if (drawing)
         std::fprintf(stderr, "\n");
     return thread.Succeeded();
+}
+
+QString FailureText(const TThreadFrame &thread)
+{
+    const QString status = thread.Status();
+    return status.isEmpty() ? TThreadFrame::FailureStatus() : status;
 }
 
 QString TransferSummary(const TThreadFrame &thread, qint64 elapsedMs)

@@ -20,6 +20,9 @@ struct TTransferTarget
 {
     std::optional<TTransferDestination> Destination;
     bool Interlaced = true;
+
+    // The flags byte for a picture of this kind: the kind and the interlacing.
+    uint8_t FlagsFor(int kind) const;
 };
 
 // Takes arguments[i] when it is one of the shared options (and its value,
@@ -31,6 +34,10 @@ bool TakeTargetOption(const QStringList &arguments, int &i, TTransferTarget &tar
 // written and erased percentages on standard error when that is a terminal.
 // Returns whether the transfer went through; the thread keeps its status.
 bool RunTransfer(TCtlLink &link, TThreadFrame &thread);
+
+// The thread's status after a failed transfer, its failure status when it
+// left none.
+QString FailureText(const TThreadFrame &thread);
 
 // "12345 bytes sent, 678 received, 456 records, 1.23 s"
 QString TransferSummary(const TThreadFrame &thread, qint64 elapsedMs);
