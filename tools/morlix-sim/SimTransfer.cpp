@@ -19,11 +19,6 @@ QByteArray DeviceLine(const QByteArray &encoded)
     return encoded.chopped(1);
 }
 
-bool Fits(int64_t width, int64_t height)
-{
-    return width * height <= PictureLimits::MaxPicturePixels;
-}
-
 } // namespace
 
 SimTransfer::SimTransfer(SimDevice &device, const SimTransferSettings &settings, QObject *parent)
@@ -162,7 +157,8 @@ bool SimTransfer::OnDestination(const THexRecord &record)
 bool SimTransfer::OnGeometry(const THexRecord &record)
 {
     const std::optional<TGeometry> geometry = GeometryOf(record);
-    if (!geometry || !m_memory || geometry->IsEmpty() || !Fits(geometry->Width, geometry->FrameHeight))
+    if (!geometry || !m_memory || geometry->IsEmpty()
+        || PictureLimits::ExceedsLargestDestination(geometry->Width, geometry->FrameHeight))
         return false;
     m_geometry = *geometry;
     return true;
@@ -171,7 +167,9 @@ bool SimTransfer::OnGeometry(const THexRecord &record)
 bool SimTransfer::OnAnimation(const THexRecord &record)
 {
     const std::optional<TAnimation> animation = AnimationOf(record);
-    if (!animation || !m_memory || !Fits(m_geometry.Width, int64_t(m_geometry.FrameHeight) * animation->FrameCount))
+    if (!animation || !m_memory
+        || PictureLimits::ExceedsLargestDestination(m_geometry.Width,
+                                                    int64_t(m_geometry.FrameHeight) * animation->FrameCount))
         return false;
     m_animation = *animation;
     return true;
