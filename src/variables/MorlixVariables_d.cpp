@@ -8,11 +8,6 @@ void TMorlixVariables::SetVarNumber(uint16_t number)
     // A handler may add handlers (a page built lazily): walk by index and run
     // a copy, so that growth of the list never pulls the running one away.
     const auto &handlers = m_handlers[number];
-    if (handlers.size() == 1) {
-        const THandler handler = handlers.front();
-        handler();
-        return;
-    }
     for (size_t i = 0; i < handlers.size(); ++i) {
         const THandler handler = handlers[i];
         handler();
