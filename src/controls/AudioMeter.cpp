@@ -1,7 +1,10 @@
 #include "AudioMeter.h"
 
+#include "PixelRounding.h"
+
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -84,7 +87,7 @@ int TAudioMeter::Percent() const
     if (m_max <= m_min)
         return 0;
     const double share = double(Clamp(m_position) - int64_t(m_min)) / (double(m_max) - m_min);
-    return std::clamp(int(std::nearbyint(share * 100)), 0, 100);
+    return std::clamp(RoundHalfEven(share * 100), 0, 100);
 }
 
 TAudioMeter::TZone TAudioMeter::ZoneAt(QPoint point)
