@@ -68,7 +68,6 @@ private:
     void HandleMouse(QMouseEvent *event);
     void SetPositionFromMouse(int64_t position);
     void DrawBackgrounds();
-    int32_t Clamp(int64_t position) const;
 
     QString m_caption;
     int32_t m_position = 0;
