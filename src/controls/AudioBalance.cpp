@@ -1,5 +1,7 @@
 #include "AudioBalance.h"
 
+#include "PixelRounding.h"
+
 #include <QPainter>
 
 namespace {
@@ -20,6 +22,11 @@ TAudioBalance::TAudioBalance(QWidget *parent) : TAudioMeter(parent)
     }
 }
 
+int TAudioBalance::MarkerX(int percent)
+{
+    return 21 + RoundHalfEven(percent * 1.94);
+}
+
 void TAudioBalance::SetColorAskLeft(const QColor &colour)
 {
     TakeColour(colour, m_left);
@@ -38,10 +45,10 @@ void TAudioBalance::DrawBars(QPainter &painter, int percent) const
         QColor colour = Qt::black;
         if (bar < percent - 2) {
             const double share = double(bar) / (percent - 2);
-            colour = MapComponents(m_left, [share](int c) { return 255 - Rounded(share * (255 - c)); });
+            colour = MapComponents(m_left, [share](int c) { return 255 - RoundHalfEven(share * (255 - c)); });
         } else if (bar >= percent) {
             const double share = double(bar - percent) / (BarCount - percent);
-            colour = MapComponents(m_right, [share](int c) { return c + Rounded(share * (255 - c)); });
+            colour = MapComponents(m_right, [share](int c) { return c + RoundHalfEven(share * (255 - c)); });
         }
         painter.setPen(colour);
         painter.drawLine(m_barX[size_t(bar)], m_barTop[size_t(bar)], m_barX[size_t(bar)], BarBottom);

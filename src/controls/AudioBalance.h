@@ -15,7 +15,7 @@ public:
     QColor ColorAskRight() const { return m_right; }
     void SetColorAskRight(const QColor &colour);
 
-    static int MarkerX(int percent) { return 21 + Rounded(percent * 1.94); }
+    static int MarkerX(int percent);
 
 protected:
     void DrawBars(QPainter &painter, int percent) const override;

@@ -1,5 +1,7 @@
 #include "AudioLevel.h"
 
+#include "PixelRounding.h"
+
 #include <QPainter>
 
 TAudioLevel::TAudioLevel(QWidget *parent) : TAudioMeter(parent)
@@ -20,7 +22,7 @@ void TAudioLevel::DrawBars(QPainter &painter, int percent) const
         QColor colour = Qt::white;
         if (bar < percent - 1) {
             const double share = double(bar) / percent;
-            colour = MapComponents(m_colour, [share](int c) { return Rounded(share * c); });
+            colour = MapComponents(m_colour, [share](int c) { return RoundHalfEven(share * c); });
         }
         painter.setPen(colour);
         painter.drawLine(m_barX[size_t(bar)], m_barTop[size_t(bar)], m_barX[size_t(bar)], BarBottom);

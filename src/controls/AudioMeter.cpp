@@ -1,7 +1,11 @@
 #include "AudioMeter.h"
 
+#include "PixelRounding.h"
+#include "PositionClamp.h"
+
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -68,14 +72,9 @@ void TAudioMeter::SetCaption(const QString &caption)
     update();
 }
 
-int32_t TAudioMeter::Clamp(int64_t position) const
-{
-    return int32_t(std::max<int64_t>(m_min, std::min<int64_t>(m_max, position)));
-}
-
 void TAudioMeter::SetPosition(int32_t position)
 {
-    m_position = Clamp(position);
+    m_position = ClampPosition(position, m_min, m_max);
     update();
 }
 
@@ -83,8 +82,8 @@ int TAudioMeter::Percent() const
 {
     if (m_max <= m_min)
         return 0;
-    const double share = double(Clamp(m_position) - int64_t(m_min)) / (double(m_max) - m_min);
-    return std::clamp(int(std::nearbyint(share * 100)), 0, 100);
+    const double share = double(ClampPosition(m_position, m_min, m_max) - int64_t(m_min)) / (double(m_max) - m_min);
+    return std::clamp(RoundHalfEven(share * 100), 0, 100);
 }
 
 TAudioMeter::TZone TAudioMeter::ZoneAt(QPoint point)
@@ -109,7 +108,7 @@ void TAudioMeter::TakeColour(const QColor &colour, QColor &parts)
 
 void TAudioMeter::SetPositionFromMouse(int64_t position)
 {
-    m_position = Clamp(position);
+    m_position = ClampPosition(position, m_min, m_max);
     update();
     emit OnPositionEvent(this, m_position);
 }

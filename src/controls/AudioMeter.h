@@ -3,7 +3,6 @@
 #include <QImage>
 #include <QWidget>
 #include <array>
-#include <cmath>
 
 // What the two audio meters share: a fixed 237 x 55 picture with a minus
 // button, a bar area and a plus button; a position in Min..Max set by the
@@ -53,7 +52,6 @@ protected:
     {
         return QColor(rule(parts.red()), rule(parts.green()), rule(parts.blue()));
     }
-    static int Rounded(double value) { return int(std::nearbyint(value)); }
 
     virtual void DrawBars(QPainter &painter, int percent) const = 0;
 
@@ -70,7 +68,6 @@ private:
     void HandleMouse(QMouseEvent *event);
     void SetPositionFromMouse(int64_t position);
     void DrawBackgrounds();
-    int32_t Clamp(int64_t position) const;
 
     QString m_caption;
     int32_t m_position = 0;

@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr int HandleHalf = 3;
 const QPoint MessagePlace[2] = {QPoint(100, 100), QPoint(100, 156)};
 
 void DrawBoldText(QPainter &painter, QPoint at, const QString &text)
@@ -357,10 +356,10 @@ void TCadrageDoubleLogo::PaintCapture(QPainter &painter) const
                               {c.right(), c.bottom()}};
     painter.setPen(Qt::blue);
     for (const QPoint &h : handles)
-        painter.drawRect(h.x() - HandleHalf, h.y() - HandleHalf, 2 * HandleHalf, 2 * HandleHalf);
+        painter.drawRect(GripSquare(h));
     painter.setPen(Qt::black);
     painter.setBrush(Qt::black);
-    painter.drawEllipse(QPoint(c.left, c.top), HandleHalf, HandleHalf);
+    painter.drawEllipse(QPoint(c.left, c.top), GripHalf, GripHalf);
 }
 
 void TCadrageDoubleLogo::PaintLogo(QPainter &painter, int logo) const

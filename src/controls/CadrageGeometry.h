@@ -49,6 +49,13 @@ inline QRect ToQRect(const TCadrageBox &box)
     return QRect(box.left, box.top, box.width, box.height);
 }
 
+// The square both framing controls draw on a grip point of a rectangle.
+constexpr int GripHalf = 3;
+inline QRect GripSquare(QPoint centre)
+{
+    return QRect(centre.x() - GripHalf, centre.y() - GripHalf, 2 * GripHalf, 2 * GripHalf);
+}
+
 inline TCadrageBox BoxFromSpans(const TCadrageSpan &h, const TCadrageSpan &v)
 {
     return {h.start, v.start, h.length, v.length};

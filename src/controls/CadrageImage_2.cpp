@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int HandleHalf = 3;
 const QColor MediumGrey(128, 128, 128);
 
 void DrawDottedOutline(QPainter &painter, const TCadrageBox &box)
@@ -322,7 +321,7 @@ void TCadrageImage_2::PaintZoom(QPainter &painter) const
     for (int hx : {zoom.left, midX, zoom.right()}) {
         for (int hy : {zoom.top, midY, zoom.bottom()}) {
             if (hx != midX || hy != midY)
-                painter.drawRect(hx - HandleHalf, hy - HandleHalf, 2 * HandleHalf, 2 * HandleHalf);
+                painter.drawRect(GripSquare(QPoint(hx, hy)));
         }
     }
 }

@@ -1,6 +1,7 @@
 #include "EditUpDown.h"
 
 #include "BaseColour.h"
+#include "PositionClamp.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -47,11 +48,6 @@ TEditUpDown::TEditUpDown(QWidget *parent, int accelerationIntervalMs) : QAbstrac
     ShowPosition();
 }
 
-int32_t TEditUpDown::Clamp(int64_t position) const
-{
-    return int32_t(std::max<int64_t>(m_min, std::min<int64_t>(m_max, position)));
-}
-
 void TEditUpDown::SetMin(int16_t min)
 {
     m_min = min;
@@ -67,7 +63,7 @@ void TEditUpDown::SetMax(int16_t max)
 void TEditUpDown::SetPosition(int32_t position)
 {
     TUserEventFlag::OwnerWrite ownerWrite(m_userEvent);
-    m_position = Clamp(position);
+    m_position = ClampPosition(position, m_min, m_max);
     m_buttonsPosition = m_position;
     ShowPosition();
 }
@@ -188,7 +184,7 @@ int32_t TEditUpDown::DisplayToPosition(double displayValue) const
         c = std::nearbyint(c);
         break;
     }
-    return Clamp(int64_t(std::max<double>(INT32_MIN, std::min<double>(INT32_MAX, c))));
+    return ClampPosition(int64_t(std::max<double>(INT32_MIN, std::min<double>(INT32_MAX, c))), m_min, m_max);
 }
 
 void TEditUpDown::ShowPosition()
@@ -222,7 +218,7 @@ void TEditUpDown::Report(int32_t newPosition, int32_t oldPosition)
 void TEditUpDown::StepButtonsTo(int64_t position)
 {
     const int32_t old = m_buttonsPosition;
-    m_buttonsPosition = Clamp(position);
+    m_buttonsPosition = ClampPosition(position, m_min, m_max);
     Report(m_buttonsPosition, old);
 }
 

@@ -77,7 +77,6 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    int32_t Clamp(int64_t position) const;
     void Report(int32_t newPosition, int32_t oldPosition);
     void StepButtonsTo(int64_t position);
     void ReadTypedText();

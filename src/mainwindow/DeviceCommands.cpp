@@ -2,6 +2,7 @@
 
 #include "LcdBrightnessPopup.h"
 #include "VariableBinding.h"
+#include "controls/MenuHelpers.h"
 #include "dialogs/OperatorPrompt.h"
 #include "link/ComDriverMorlix.h"
 #include "variables/MorlixVariables_d.h"
@@ -20,11 +21,6 @@ namespace {
 QString LockWord(bool locked)
 {
     return locked ? QStringLiteral("Locked") : QStringLiteral("Unlock");
-}
-
-QString WithoutAccelerators(QString caption)
-{
-    return caption.remove(QLatin1Char('&'));
 }
 
 QAction *DisabledItem(QMenu *menu, const QString &caption)
@@ -177,15 +173,15 @@ void TDeviceCommands::BuildToolBar(QToolBar *toolBar, QToolBar *fileToolBar)
     TComDriverMorlix &driver = m_context.Driver;
     QStyle *style = m_window->style();
     auto addLinked = [toolBar](QAction *item, QStyle::StandardPixmap icon, QStyle *style) {
-        QAction *button = toolBar->addAction(style->standardIcon(icon), WithoutAccelerators(item->text()));
-        button->setToolTip(WithoutAccelerators(item->text()));
+        QAction *button = toolBar->addAction(style->standardIcon(icon), StripAccelerators(item->text()));
+        button->setToolTip(StripAccelerators(item->text()));
         connect(button, &QAction::triggered, item, &QAction::trigger);
         return button;
     };
     auto addDropDown = [toolBar](QMenu *menu, QStyle::StandardPixmap icon, QStyle *style) {
         auto *button = new QToolButton(toolBar);
         button->setIcon(style->standardIcon(icon));
-        const QString hint = WithoutAccelerators(menu->title());
+        const QString hint = StripAccelerators(menu->title());
         button->setToolTip(hint);
         button->setMenu(menu);
         button->setPopupMode(QToolButton::InstantPopup);

@@ -129,12 +129,12 @@ void TForm_Main::BuildClientArea()
 void TForm_Main::LayOutWindow()
 {
     // The client area starts below the menu bar, known once the menus exist.
-    m_clientTop = menuBar()->sizeHint().height();
-    setFixedSize(ClientWidth, ClientHeight + m_clientTop);
+    const int clientTop = menuBar()->sizeHint().height();
+    setFixedSize(ClientWidth, ClientHeight + clientTop);
     const int statusHeight = m_statusBar->sizeHint().height();
     m_slide->setGeometry(4, PageTop, PageLeft - 12, ClientHeight - statusHeight - PageTop - 4);
-    m_slide->SlideTop = m_clientTop + PageTop;
-    const QRect pageArea(PageLeft, m_clientTop + PageTop, TMainPage::Width, TMainPage::Height);
+    m_slide->SlideTop = clientTop + PageTop;
+    const QRect pageArea(PageLeft, clientTop + PageTop, TMainPage::Width, TMainPage::Height);
     m_overlay->setGeometry(QRect(0, 0, 420, 160).translated(pageArea.center() - QPoint(210, 80)));
     m_operationPanel->setGeometry(pageArea.left() + 40, pageArea.top() + 8, pageArea.width() - 80, 64);
     m_updatePanel->setGeometry(pageArea.left(), pageArea.bottom() - 44, pageArea.width(), 40);
@@ -187,15 +187,14 @@ void TForm_Main::BuildStatus()
     m_connectionWatch = new TConnectionWatch(*m_context, m_overlay, m_statusBar, m_about,
                                              [this](uint16_t deviceType) { m_deviceStatus->Identify(deviceType); },
                                              this);
-    // Until a device has said what it is, the captions say "Unknown".
+    // Until a device has said what it is, the caption says "Unknown" (the
+    // About window starts out as "About Unknown" by itself).
     setWindowTitle(QStringLiteral("Unknown"));
-    m_about->setWindowTitle(QStringLiteral("About Unknown"));
 }
 
 void TForm_Main::Initialise()
 {
     m_deviceStatus->UpdateProgramVersion();
-    m_overlay->SetCaption(QStringLiteral("Device not connected"));
     m_connectionDialog->ClearPorts();
     for (const QString &port : m_serialPorts)
         m_connectionDialog->AddPort(port);

@@ -135,7 +135,6 @@ private:
     TMultiTimer *m_multiTimer;
     QTimer m_fastTimer;
 
-    int m_clientTop = 0;
     QWidget *m_client = nullptr;
     QToolBar *m_toolBar = nullptr;
     QToolBar *m_fileToolBar = nullptr;
