@@ -146,6 +146,17 @@ private slots:
         client.Send(record);
         QTRY_COMPARE_WITH_TIMEOUT(client.Received, QByteArray(".1\r.0\r"), TransferClient::Patience);
     }
+
+    // On a busy line the command that enters transfer mode, the line that
+    // leaves it and the next command can all arrive in one chunk.
+    void oneChunkAcrossBothModes()
+    {
+        TcpSimulator sim;
+        SimClient client(sim.Port());
+        QVERIFY(client.WaitConnected());
+        client.Send("6PM.0\r\nRX");
+        QTRY_COMPARE_WITH_TIMEOUT(client.Received, QByteArray(".1\rRX1024\r\n"), TransferClient::Patience);
+    }
 };
 
 MORLIX_TEST(SimTransferTest)

@@ -63,24 +63,40 @@ void SimLink::WithTransferSpeed(Step step)
 
 void SimLink::OnBytesArrived(const QByteArray &bytes)
 {
-    if (InTransferMode()) {
-        SimLog::Write(Name(), "<<", bytes);
-        WithTransferSpeed([&] { m_transferHook->HandleRawBytes(bytes); });
-        return;
-    }
-    for (const SimCommand &command : m_parser.Feed(bytes)) {
-        SimLog::Write(Name(), "<-", command.Text());
-        if (command.VarNumber == PMODE && command.HasValue && command.Value == TransferMode && m_transferHook) {
-            WithTransferSpeed([&] {
-                m_transferHook->Enter([this](const QByteArray &reply) {
-                    SimLog::Write(Name(), ">>", reply);
-                    m_outbound.Push(reply);
-                });
-            });
-            return;
+    // One chunk may carry the end of a transfer and the next command, or the
+    // command that starts a transfer and its first bytes: each part goes
+    // where the mode at its position says.
+    QByteArray unread = bytes;
+    while (!unread.isEmpty()) {
+        if (InTransferMode()) {
+            SimLog::Write(Name(), "<<", unread);
+            WithTransferSpeed([&] { unread = m_transferHook->HandleRawBytes(unread); });
+        } else {
+            unread = ExecuteCommands(unread);
         }
-        m_device.Execute(command);
     }
+}
+
+QByteArray SimLink::ExecuteCommands(const QByteArray &bytes)
+{
+    // Byte by byte, so that the bytes behind a command entering transfer mode
+    // are known; a command ends on its last byte, so nothing is read ahead.
+    for (qsizetype at = 0; at < bytes.size(); ++at) {
+        for (const SimCommand &command : m_parser.Feed(bytes.mid(at, 1))) {
+            SimLog::Write(Name(), "<-", command.Text());
+            if (command.VarNumber == PMODE && command.HasValue && command.Value == TransferMode && m_transferHook) {
+                WithTransferSpeed([&] {
+                    m_transferHook->Enter([this](const QByteArray &reply) {
+                        SimLog::Write(Name(), ">>", reply);
+                        m_outbound.Push(reply);
+                    });
+                });
+                return bytes.mid(at + 1);
+            }
+            m_device.Execute(command);
+        }
+    }
+    return QByteArray();
 }
 
 void SimLink::OnReport(const QByteArray &line)

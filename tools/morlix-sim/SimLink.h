@@ -38,6 +38,8 @@ public:
 private:
     void OnReport(const QByteArray &line);
     void OnBytesArrived(const QByteArray &bytes);
+    // Runs the commands in bytes; returns what follows one that entered transfer mode.
+    QByteArray ExecuteCommands(const QByteArray &bytes);
     void OnPeerChanged();
     QString Name() const;
     bool InTransferMode() const { return m_transferHook && m_transferHook->IsActive(); }

@@ -48,21 +48,27 @@ void SimTransfer::Leave()
     m_outgoing.clear();
 }
 
-void SimTransfer::HandleRawBytes(const QByteArray &bytes)
+QByteArray SimTransfer::HandleRawBytes(const QByteArray &bytes)
 {
-    m_pending += bytes;
+    // Leaving transfer mode clears the pending bytes, so work on a copy: what
+    // follows the line that ended the transfer belongs to the command parser.
+    QByteArray buffer = m_pending + bytes;
+    m_pending.clear();
+    qsizetype start = 0;
     for (;;) {
-        qsizetype end = 0;
-        while (end < m_pending.size() && m_pending[end] != '\r' && m_pending[end] != '\n')
+        qsizetype end = start;
+        while (end < buffer.size() && buffer[end] != '\r' && buffer[end] != '\n')
             ++end;
-        if (end == m_pending.size())
-            return;
-        const QByteArray line = m_pending.left(end);
-        m_pending.remove(0, end + 1);
+        if (end == buffer.size()) {
+            m_pending = buffer.mid(start);
+            return QByteArray();
+        }
+        const QByteArray line = buffer.mid(start, end - start);
+        start = end + 1;
         if (!line.isEmpty())
             HandleLine(line);
         if (!m_active)
-            return;
+            return buffer.mid(start);
     }
 }
 

@@ -32,7 +32,7 @@ public:
 
     bool IsActive() const override { return m_active; }
     void Enter(const Reply &reply) override;
-    void HandleRawBytes(const QByteArray &bytes) override;
+    QByteArray HandleRawBytes(const QByteArray &bytes) override;
 
 private:
     enum TVerdict { vAccept, vRefuse, vSilent };

@@ -16,5 +16,8 @@ public:
     virtual bool IsActive() const = 0;
     // reply stays valid while the hook is active, for answers that come later.
     virtual void Enter(const Reply &reply) = 0;
-    virtual void HandleRawBytes(const QByteArray &bytes) = 0;
+    // Returns the bytes that arrived after the transfer ended (the application
+    // may send its next command right behind the last record); empty while
+    // the transfer goes on.
+    virtual QByteArray HandleRawBytes(const QByteArray &bytes) = 0;
 };
