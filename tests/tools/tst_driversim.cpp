@@ -33,6 +33,9 @@ private slots:
         driver.SetConType(ctTCP);
         QVERIFY(driver.Open());
         QTRY_VERIFY_WITH_TIMEOUT(driver.Connected() && resendDone, 10000);
+        // The watch goes on querying the device type, and each query clears
+        // the cached DEV until the answer is back: stop it so the mirror holds still.
+        driver.Close();
 
         sim.Process.write("dump\n");
         QByteArray dump;
