@@ -32,9 +32,10 @@ private slots:
         driver.SetIPRemotePort(sim.Port);
         driver.SetConType(ctTCP);
         QVERIFY(driver.Open());
-        QTRY_VERIFY_WITH_TIMEOUT(driver.Connected() && resendDone, 10000);
         // The watch goes on querying the device type, and each query clears
-        // the cached DEV until the answer is back: stop it so the mirror holds still.
+        // the cached DEV until the answer is back: stop it between a query and
+        // the next, so that the mirror holds still.
+        QTRY_VERIFY_WITH_TIMEOUT(driver.Connected() && resendDone && driver.GetVar(DEV) == 67, 10000);
         driver.Close();
 
         sim.Process.write("dump\n");
