@@ -26,11 +26,12 @@ struct OptionSet
     QCommandLineOption NackEvery{"nack-every", "Refuse every Nth transfer record with \".0\".", "N"};
     QCommandLineOption NoAckAfter{"no-ack-after", "Answer no transfer record after the Nth.", "N"};
     QCommandLineOption EraseMs{"erase-ms", "Make an erase take MS milliseconds, with progress reports.", "MS"};
+    QCommandLineOption Storm{"storm", "Report N lines a second, the scalar variables round and round.", "N"};
 
     void AddTo(QCommandLineParser &parser) const
     {
         parser.addOptions({Tcp, Udp, Bind, Pty, Serial, Latency, Baud, Silent, DropEvery, NoiseEvery, CloseAfter,
-                           State, Set, Log, OperationStep, NackEvery, NoAckAfter, EraseMs});
+                           State, Set, Log, OperationStep, NackEvery, NoAckAfter, EraseMs, Storm});
     }
 };
 
@@ -101,7 +102,8 @@ bool SimOptions::Parse(const QStringList &arguments, SimOptions &out, QString *e
         || !ReadNumber(parser, options.OperationStep, large, out.OperationStepMs, error)
         || !ReadNumber(parser, options.NackEvery, large, out.Line.Transfer.NackEvery, error)
         || !ReadNumber(parser, options.NoAckAfter, large, out.Line.Transfer.NoAckAfter, error)
-        || !ReadNumber(parser, options.EraseMs, large, out.Line.Transfer.EraseMs, error))
+        || !ReadNumber(parser, options.EraseMs, large, out.Line.Transfer.EraseMs, error)
+        || !ReadNumber(parser, options.Storm, 100000, out.StormLinesPerSecond, error))
         return false;
     faults.Silent = parser.isSet(options.Silent);
     out.BindAddress = parser.value(options.Bind);
