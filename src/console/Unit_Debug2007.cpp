@@ -112,7 +112,7 @@ void TForm_Debug2007::BuildWindow(const TConsoleOptions &options)
     m_logView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_logView->setMouseTracking(true);
     m_logView->setContextMenuPolicy(Qt::CustomContextMenu);
-    const int widths[] = {130, 90, 90, 190, 60};
+    const int widths[] = {110, 80, 80, 170, 60};
     for (int column = 0; column < TConsoleLogModel::ColumnCount; ++column)
         m_logView->setColumnWidth(column, widths[column]);
     connect(m_logView, &QTableView::entered, this, [this](const QModelIndex &index) { HoverLogRow(index.row()); });
@@ -146,8 +146,7 @@ void TForm_Debug2007::BuildWindow(const TConsoleOptions &options)
     auto *splitter = new QSplitter(Qt::Horizontal, client);
     splitter->addWidget(m_logView);
     splitter->addWidget(m_variableList);
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 2);
+    splitter->setSizes({520, 470});
     layout->addWidget(splitter, 1);
 
     auto *sendRow = new QHBoxLayout;
