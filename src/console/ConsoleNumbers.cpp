@@ -1,5 +1,6 @@
 #include "ConsoleNumbers.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace ConsoleNumbers {
@@ -8,33 +9,16 @@ namespace {
 
 constexpr int Bits = 32;
 
-int DigitValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    return -1;
-}
-
 // A number in the given base, of at most 32 bits; leading zeros are fine.
 std::optional<quint32> Read(const QString &text, int base, bool &overflow)
 {
     overflow = false;
-    if (text.isEmpty())
+    const QString digits = QStringLiteral("0123456789ABCDEF").left(base);
+    if (text.isEmpty() || !std::all_of(text.cbegin(), text.cend(), [&](QChar c) { return digits.contains(c.toUpper()); }))
         return std::nullopt;
-    quint64 value = 0;
-    for (const QChar c : text) {
-        const int digit = DigitValue(c);
-        if (digit < 0 || digit >= base)
-            return std::nullopt;
-        value = value * quint64(base) + quint64(digit);
-        if (value > 0xFFFFFFFFull)
-            overflow = true;
-    }
+    bool fits = false;
+    const qulonglong value = text.toULongLong(&fits, base);
+    overflow = !fits || value > 0xFFFFFFFFull;
     if (overflow)
         return std::nullopt;
     return quint32(value);

@@ -430,27 +430,26 @@ void TForm_Debug2007::PressButton(int n)
     AppendAndSend(m_buttons->Button(n).Text);
 }
 
+QString TForm_Debug2007::AskStorable(const QString &title, const QString &prompt, const QString &current,
+                                     QString (*problemOf)(const QString &))
+{
+    const std::optional<QString> answer = AskText(title, prompt, current);
+    if (!answer)
+        return current;
+    const QString problem = problemOf(*answer);
+    if (problem.isEmpty())
+        return *answer;
+    TOperatorPrompt::Inform(this, problem, TOperatorPrompt::Warning);
+    return current;
+}
+
 void TForm_Debug2007::EditButton(int n)
 {
     ConsoleFile::TButton button = m_buttons->Button(n);
-    const std::optional<QString> descriptor =
-        AskText(QStringLiteral("Descriptor"), QStringLiteral("Enter Descriptor"), button.Descriptor);
-    if (descriptor) {
-        const QString problem = ConsoleFile::DescriptorProblem(*descriptor);
-        if (problem.isEmpty())
-            button.Descriptor = *descriptor;
-        else
-            TOperatorPrompt::Inform(this, problem, TOperatorPrompt::Warning);
-    }
-    const std::optional<QString> text =
-        AskText(QStringLiteral("StringToSend"), QStringLiteral("Enter String To Send"), button.Text);
-    if (text) {
-        const QString problem = ConsoleFile::StringProblem(*text);
-        if (problem.isEmpty())
-            button.Text = *text;
-        else
-            TOperatorPrompt::Inform(this, problem, TOperatorPrompt::Warning);
-    }
+    button.Descriptor = AskStorable(QStringLiteral("Descriptor"), QStringLiteral("Enter Descriptor"),
+                                    button.Descriptor, &ConsoleFile::DescriptorProblem);
+    button.Text = AskStorable(QStringLiteral("StringToSend"), QStringLiteral("Enter String To Send"), button.Text,
+                              &ConsoleFile::StringProblem);
     m_buttons->SetButton(n, button);
     WriteFile();
 }

@@ -117,6 +117,10 @@ private:
     void SendAsTyped(const QString &text);
     void OnSendFieldKey(int key, const QString &text);
 
+    // The answer to an input box, or the current text when it is cancelled
+    // or holds what the console's file cannot keep (which is said).
+    QString AskStorable(const QString &title, const QString &prompt, const QString &current,
+                        QString (*problemOf)(const QString &));
     void OnListItemChanged(QListWidgetItem *item);
     void OnListItemClicked(QListWidgetItem *item);
     void ChooseTextFile();

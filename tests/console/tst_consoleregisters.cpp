@@ -1,3 +1,4 @@
+#include "../tools/RegisterSession.h"
 #include "../tools/SimProcess.h"
 #include "TestRegistry.h"
 #include "console/ConsoleLogModel.h"
@@ -31,18 +32,11 @@ private slots:
         TForm_Debug2007 console(nullptr, options);
         console.SetDriver(&driver);
         const TConsoleLogModel &log = *console.Log();
-        const QList<QPair<QString, QStringList>> steps{
-            {"4660@", {"ADBG4660", "DDBG0"}},
-            {"255>", {"DDBG255"}},
-            {"15-", {"-15", "DDBG240"}},
-            {"3+", {"+3", "DDBG243"}},
-            {"255!", {"!255", "DDBG12"}},
-            {">", {"DDBG12"}},
-        };
         QStringList expected;
-        for (const auto &[command, replies] : steps) {
-            console.AppendAndSend(command);
-            expected << replies;
+        for (const TRegisterStep &step : RegisterSession()) {
+            console.AppendAndSend(QString::fromLatin1(step.Command));
+            for (const QByteArray &reply : step.Replies)
+                expected << QString::fromLatin1(reply);
             QTRY_COMPARE_WITH_TIMEOUT(log.LoggedRows(), int(expected.size()), 10000);
         }
         QStringList logged;

@@ -1,3 +1,4 @@
+#include "RegisterSession.h"
 #include "SimCommandParser.h"
 #include "SimDevice.h"
 #include "SimProcess.h"
@@ -32,13 +33,9 @@ private slots:
     void readWriteAndMasks()
     {
         SimDevice device;
+        for (const TRegisterStep &step : RegisterSession())
+            QCOMPARE(ReportsTo(device, step.Command), step.Replies);
         const QList<QPair<QByteArray, QByteArrayList>> steps{
-            {"4660@", {"ADBG4660", "DDBG0"}},
-            {"255>", {"DDBG255"}},
-            {"15-", {"-15", "DDBG240"}},
-            {"3+", {"+3", "DDBG243"}},
-            {"255!", {"!255", "DDBG12"}},
-            {">", {"DDBG12"}},
             {"@", {"ADBG4660"}},
             {"99999>", {"DDBG65535"}},
             {"0@", {"ADBG0", "DDBG0"}},
