@@ -5,7 +5,8 @@
 // give the CPU use and the memory of the first and the last sample.
 //
 // MORLIX_STORM_SECONDS and MORLIX_STORM_RATE change the length (60) and the
-// rate (1000). Run with QT_QPA_PLATFORM=offscreen on a machine without a
+// rate (1000); MORLIX_STORM_HIDDEN=1 leaves the console hidden (it still
+// logs), to tell its share from the main window's. Run with QT_QPA_PLATFORM=offscreen on a machine without a
 // display.
 #include "SimProcess.h"
 #include "console/ConsoleLogModel.h"
@@ -67,8 +68,10 @@ void ConsoleReplyStorm(benchmark::State &state)
         options.SerialPorts = QStringList();
         const std::unique_ptr<TForm_Main> window =
             StartProgram(options, QStringLiteral("tcp://127.0.0.1:%1").arg(sim.Port));
-        window->ArmConsoleKey();
-        window->ConsoleKeyPressed();
+        if (Setting("MORLIX_STORM_HIDDEN", 0) == 0) {
+            window->ArmConsoleKey();
+            window->ConsoleKeyPressed();
+        }
         const TConsoleLogModel &log = *window->ServiceConsole()->Log();
 
         struct TSample

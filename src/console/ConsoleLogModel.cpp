@@ -17,17 +17,23 @@ QString TConsoleLogModel::Interned(const QString &mnemonic)
     return mnemonic;
 }
 
-void TConsoleLogModel::Append(const QString &line, const QString &mnemonic, quint32 value)
+void TConsoleLogModel::Append(const QVector<TEntry> &entries)
 {
-    if (int(m_rows.size()) >= m_maxRows) {
-        beginRemoveRows(QModelIndex(), 0, 0);
-        m_rows.pop_front();
+    // Of a batch larger than the log, only its end is kept.
+    const int kept = qMin(int(entries.size()), m_maxRows);
+    if (kept == 0)
+        return;
+    const int excess = int(m_rows.size()) + kept - m_maxRows;
+    if (excess > 0) {
+        beginRemoveRows(QModelIndex(), 0, excess - 1);
+        m_rows.erase(m_rows.begin(), m_rows.begin() + excess);
         endRemoveRows();
     }
-    // The new row goes in just above the empty last row.
-    const int row = int(m_rows.size());
-    beginInsertRows(QModelIndex(), row, row);
-    m_rows.push_back(TRow{line, Interned(mnemonic), value});
+    // The new rows go in just above the empty last row.
+    const int first = int(m_rows.size());
+    beginInsertRows(QModelIndex(), first, first + kept - 1);
+    for (qsizetype i = entries.size() - kept; i < entries.size(); ++i)
+        m_rows.push_back(TEntry{entries[i].Line, Interned(entries[i].Mnemonic), entries[i].Value});
     endInsertRows();
 }
 
@@ -43,7 +49,7 @@ QString TConsoleLogModel::Text(int row, TColumn column) const
 {
     if (row < 0 || row >= int(m_rows.size()))
         return QString();
-    const TRow &entry = m_rows[size_t(row)];
+    const TEntry &entry = m_rows[size_t(row)];
     switch (column) {
     case ReceivedColumn: return entry.Line;
     case MnemonicColumn: return entry.Mnemonic;

@@ -2,6 +2,7 @@
 #include <QAbstractTableModel>
 #include <QHash>
 #include <QString>
+#include <QVector>
 #include <deque>
 
 // The service console's log of received lines: the line, its mnemonic and
@@ -15,9 +16,18 @@ public:
     enum TColumn { ReceivedColumn, MnemonicColumn, DecimalColumn, BinaryColumn, HexadecimalColumn, ColumnCount };
     static constexpr int DefaultMaxRows = 100000;
 
+    struct TEntry
+    {
+        QString Line;
+        QString Mnemonic;
+        quint32 Value;
+    };
+
     explicit TConsoleLogModel(int maxRows = DefaultMaxRows, QObject *parent = nullptr);
 
-    void Append(const QString &line, const QString &mnemonic, quint32 value);
+    // Several rows at once: a view follows a batch far more cheaply than as
+    // many single rows.
+    void Append(const QVector<TEntry> &entries);
     void Clear();
 
     // Logged rows, the empty last row not counted.
@@ -32,16 +42,10 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
-    struct TRow
-    {
-        QString Line;
-        QString Mnemonic;
-        quint32 Value;
-    };
     // One shared copy of each mnemonic: a day of replies holds a few hundred.
     QString Interned(const QString &mnemonic);
 
-    std::deque<TRow> m_rows;
+    std::deque<TEntry> m_rows;
     QHash<QString, QString> m_mnemonics;
     int m_maxRows;
 };

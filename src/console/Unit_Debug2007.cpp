@@ -44,8 +44,10 @@ const QString NoDriverMessage = QStringLiteral(
 const QString TransferHoldsLink = QStringLiteral("Transfert d'image en cours sur la liaison : rien n'est envoyé.");
 const QString LinkClosed = QStringLiteral("Liaison fermée : rien n'est envoyé.");
 constexpr int StatusShownMs = 5000;
-// Replies may come a thousand a second: the log scrolls at most this often.
-constexpr int LogScrollMs = 40;
+// Replies may come a thousand a second: the log takes them in batches, at
+// most this often, and never more than so many at a time.
+constexpr int LogUpdateMs = 40;
+constexpr int LargestLogBatch = 1000;
 
 std::optional<QString> AskWithInputBox(QWidget *parent, const QString &title, const QString &prompt,
                                        const QString &value)
@@ -125,9 +127,9 @@ void TForm_Debug2007::BuildWindow(const TConsoleOptions &options)
         menu.addAction(QStringLiteral("Save"), this, &TForm_Debug2007::ChooseLogFile);
         menu.exec(m_logView->viewport()->mapToGlobal(at));
     });
-    m_scrollTimer.setSingleShot(true);
-    m_scrollTimer.setInterval(LogScrollMs);
-    connect(&m_scrollTimer, &QTimer::timeout, m_logView, &QTableView::scrollToBottom);
+    m_logTimer.setSingleShot(true);
+    m_logTimer.setInterval(LogUpdateMs);
+    connect(&m_logTimer, &QTimer::timeout, this, &TForm_Debug2007::FlushLog);
 
     m_variableList = new QListWidget(client);
     m_variableList->setObjectName(QStringLiteral("CheckListBox_Variables"));
@@ -316,17 +318,35 @@ void TForm_Debug2007::LogReceived()
     if (!m_driver || m_driver->ConMode() != cmVAR)
         return;
     const QString line = m_driver->ReceivedString();
-    const TConsoleReply reply = TConsoleReply::Split(line);
+    TConsoleReply reply = TConsoleReply::Split(line);
     if (m_hidden.contains(reply.Mnemonic) || !reply.Value)
         return;
-    m_log->Append(line, reply.Mnemonic, *reply.Value);
-    ScrollLogSoon();
+    m_pendingLog.append({line, std::move(reply)});
+    if (m_pendingLog.size() >= LargestLogBatch)
+        FlushLog();
+    else if (!m_logTimer.isActive())
+        m_logTimer.start();
 }
 
-void TForm_Debug2007::ScrollLogSoon()
+void TForm_Debug2007::FlushLog()
 {
-    if (isVisible() && !m_scrollTimer.isActive())
-        m_scrollTimer.start();
+    m_logTimer.stop();
+    if (m_pendingLog.isEmpty())
+        return;
+    QVector<TConsoleLogModel::TEntry> entries;
+    entries.reserve(m_pendingLog.size());
+    for (const auto &[line, reply] : std::as_const(m_pendingLog))
+        entries.append({line, reply.Mnemonic, *reply.Value});
+    m_pendingLog.clear();
+    m_log->Append(entries);
+    if (isVisible())
+        m_logView->scrollToBottom();
+}
+
+TConsoleLogModel *TForm_Debug2007::Log()
+{
+    FlushLog();
+    return m_log;
 }
 
 QString TForm_Debug2007::LinkRefusal() const
@@ -489,11 +509,13 @@ void TForm_Debug2007::SetAllChecked(bool checked)
 
 void TForm_Debug2007::ClearLog()
 {
+    m_pendingLog.clear();
     m_log->Clear();
 }
 
 bool TForm_Debug2007::SaveLog(const QString &path)
 {
+    FlushLog();
     QStringList lines;
     for (int row = 0; row < m_log->LoggedRows(); ++row)
         lines << m_log->Text(row, TConsoleLogModel::ReceivedColumn);
@@ -517,19 +539,20 @@ void TForm_Debug2007::ChooseLogFile()
 
 void TForm_Debug2007::ShowCalculatorFor(int logRow)
 {
-    if (logRow < 0 || logRow >= m_log->LoggedRows())
+    const TConsoleLogModel *log = Log();
+    if (logRow < 0 || logRow >= log->LoggedRows())
         return;
-    m_calculator->SetValue(m_log->Value(logRow));
+    m_calculator->SetValue(log->Value(logRow));
     using C = TConsoleLogModel;
     m_logView->setToolTip(QStringLiteral(" Var: %1, Dec: %2, Bin: %3, Hex: %4")
-                              .arg(m_log->Text(logRow, C::MnemonicColumn), m_log->Text(logRow, C::DecimalColumn),
-                                   m_log->Text(logRow, C::BinaryColumn), m_log->Text(logRow, C::HexadecimalColumn)));
+                              .arg(log->Text(logRow, C::MnemonicColumn), log->Text(logRow, C::DecimalColumn),
+                                   log->Text(logRow, C::BinaryColumn), log->Text(logRow, C::HexadecimalColumn)));
     m_calculator->show();
 }
 
 void TForm_Debug2007::HoverLogRow(int logRow)
 {
-    const QString mnemonic = m_log->Mnemonic(logRow);
+    const QString mnemonic = Log()->Mnemonic(logRow);
     if (mnemonic.isEmpty())
         return;
     const QString wanted = QStringLiteral("  ") + mnemonic;

@@ -1,4 +1,5 @@
 #pragma once
+#include "ConsoleReply.h"
 #include "ConsoleSending.h"
 #include "config/ConsoleFile.h"
 
@@ -78,7 +79,9 @@ public:
     void HoverLogRow(int logRow);
 
     QSet<QString> HiddenMnemonics() const { return m_hidden; }
-    TConsoleLogModel *Log() const { return m_log; }
+    // The log as it stands, lines still waiting for the next update of the
+    // window included.
+    TConsoleLogModel *Log();
     QTableView *LogView() const { return m_logView; }
     QListWidget *VariableList() const { return m_variableList; }
     QPlainTextEdit *SendField() const { return m_sendField; }
@@ -107,7 +110,7 @@ private:
     void RebuildHidden();
 
     void LogReceived();
-    void ScrollLogSoon();
+    void FlushLog();
     // Why the link cannot take text now (closed, or held by a picture
     // transfer); empty when it can.
     QString LinkRefusal() const;
@@ -146,7 +149,9 @@ private:
     TConsolePlayer *m_player = nullptr;
     TConsoleFilePanel *m_filePanel = nullptr;
     QProgressBar *m_progress = nullptr;
-    QTimer m_scrollTimer;
+    // Received lines wait here for the next update of the log.
+    QVector<QPair<QString, TConsoleReply>> m_pendingLog;
+    QTimer m_logTimer;
 
     QAction *m_direct = nullptr;
     QAction *m_onCarriageReturn = nullptr;
