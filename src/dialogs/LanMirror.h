@@ -2,6 +2,7 @@
 #include "LanSettings.h"
 
 #include <array>
+#include <optional>
 
 // The LAN dialog's copy of the device's LAN variables. The four address bytes
 // and the port are arrays behind one selector (LAN_PADIP), so each byte or
@@ -26,10 +27,21 @@ public:
     uint16_t DevicePort() const { return m_ports[LanSettings::DeviceSlot]; }
     uint16_t RemotePort() const { return m_ports[LanSettings::RemoteSlot]; }
 
+    // Whether everything a field shows came from the device (all four bytes
+    // of an address, both variables of the mode).
+    bool Reported(LanSettings::TField field) const;
+    // The first field "Apply" in this mode would write although the device
+    // never reported it and the operator did not type it.
+    std::optional<LanSettings::TField> FirstUnknown(LanSettings::TMode mode,
+                                                   const std::array<bool, LanSettings::FieldCount> &edited) const;
+
 private:
     std::array<uint16_t, LanSettings::LanPropertyCount> m_properties{};
     std::array<uint16_t, LanSettings::LanPropertyCount> m_reported{};
     std::array<LanSettings::TAddress, LanSettings::SlotCount> m_addresses{};
     // The gateway has no port.
     std::array<uint16_t, 2> m_ports{};
+    std::array<bool, LanSettings::LanPropertyCount> m_propertyReported{};
+    std::array<std::array<bool, 4>, LanSettings::SlotCount> m_byteReported{};
+    std::array<bool, 2> m_portReported{};
 };

@@ -54,6 +54,13 @@ QString PortMessage(const QString &field)
 
 } // namespace
 
+QString FieldName(TField field)
+{
+    static const char *const names[FieldCount] = {"Device Address", "Device Port", "Remote Address", "Remote Port",
+                                                  "Gateway",        "NetMask",     "Connection Mode"};
+    return QString::fromLatin1(names[field]);
+}
+
 int WrittenVariable(TLanProperty property)
 {
     return PropertyRows[property].Written;
@@ -118,17 +125,17 @@ std::optional<TSettings> Validate(const TEntries &entries, QString *error)
     const std::optional<uint16_t> remotePort = ParsePort(entries.RemotePort);
     const std::optional<TAddress> gateway = ParseAddress(entries.Gateway);
     if (!device)
-        message = AddressMessage(QStringLiteral("Device Address"));
+        message = AddressMessage(FieldName(DeviceAddressField));
     else if (!devicePort)
-        message = PortMessage(QStringLiteral("Device Port"));
+        message = PortMessage(FieldName(DevicePortField));
     else if (!remote)
-        message = AddressMessage(QStringLiteral("Remote Address"));
+        message = AddressMessage(FieldName(RemoteAddressField));
     else if (!remotePort)
-        message = PortMessage(QStringLiteral("Remote Port"));
+        message = PortMessage(FieldName(RemotePortField));
     else if (!gateway)
-        message = AddressMessage(QStringLiteral("Gateway"));
+        message = AddressMessage(FieldName(GatewayField));
     else if (entries.Netmask < 0 || entries.Netmask > MaxNetmask)
-        message = QStringLiteral("NetMask must be from 0 to %1 host bits.").arg(MaxNetmask);
+        message = QStringLiteral("%1 must be from 0 to %2 host bits.").arg(FieldName(NetmaskField)).arg(MaxNetmask);
     if (!message.isEmpty()) {
         if (error)
             *error = message;

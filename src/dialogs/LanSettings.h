@@ -38,6 +38,21 @@ enum class TMode { Rs232 = 1, Udp = 2, Tcp = 3 };
 // The three address slots the selector LAN_PADIP chooses between.
 enum TSlot { DeviceSlot = 0, RemoteSlot = 1, GatewaySlot = 2, SlotCount = 3 };
 
+// What the operator sees and edits: the rows top down, then the mode.
+enum TField {
+    DeviceAddressField,
+    DevicePortField,
+    RemoteAddressField,
+    RemotePortField,
+    GatewayField,
+    NetmaskField,
+    ModeField,
+    FieldCount
+};
+
+// "Device Address", ... "NetMask", "Connection Mode".
+QString FieldName(TField field);
+
 // Four bytes, the most significant (LANIP4) first.
 using TAddress = std::array<uint16_t, 4>;
 

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -90,21 +91,15 @@ TLanDlg::TLanDlg(QWidget *parent) : QDialog(parent)
 
 void TLanDlg::BuildRows(QWidget *area)
 {
-    const struct
-    {
-        const char *Caption;
-        const char *Name;
-    } rows[] = {{"Device Address :", "Edit_DeviceAddress"}, {"Device Port :", "Edit_DevicePort"},
-                {"Remote Address :", "Edit_RemoteAddress"}, {"Remote Port :", "Edit_RemotePort"},
-                {"Gateway :", "Edit_Gateway"},              {"NetMask :", "UpDown_NetMask"}};
+    const char *const names[] = {"Edit_DeviceAddress", "Edit_DevicePort", "Edit_RemoteAddress",
+                                 "Edit_RemotePort",    "Edit_Gateway",    "UpDown_NetMask"};
     auto *column = new QVBoxLayout(area);
     column->setContentsMargins(0, 0, 0, 0);
-    column->addStretch();
     for (int field = DeviceAddressField; field <= NetmaskField; ++field) {
         auto *row = new QWidget(area);
         auto *line = new QHBoxLayout(row);
         line->setContentsMargins(0, 0, 0, 0);
-        auto *label = new QLabel(QString::fromLatin1(rows[field].Caption), row);
+        auto *label = new QLabel(FieldName(TField(field)) + QStringLiteral(" :"), row);
         label->setFixedWidth(LabelWidth);
         line->addWidget(label);
         QWidget *entry = nullptr;
@@ -119,12 +114,13 @@ void TLanDlg::BuildRows(QWidget *area)
             m_edits[size_t(field)] = edit;
             entry = edit;
         }
-        entry->setObjectName(QString::fromLatin1(rows[field].Name));
+        entry->setObjectName(QString::fromLatin1(names[field]));
         label->setBuddy(entry);
         line->addWidget(entry, 1);
         m_rows[size_t(field)] = row;
-        column->addWidget(row);
-        column->addStretch();
+        // Every row takes an equal share of the height: the rows a mode
+        // leaves visible spread over the same area.
+        column->addWidget(row, 1);
     }
 }
 
@@ -211,6 +207,16 @@ void TLanDlg::PressApply()
         TOperatorPrompt::Inform(this, error, TOperatorPrompt::Error);
         return;
     }
+    // A value the device never sent is only a placeholder: writing it would
+    // overwrite the device's setting with zeros nobody chose.
+    if (const std::optional<TField> unknown = m_mirror.FirstUnknown(m_mode, m_edited)) {
+        TOperatorPrompt::Inform(this,
+                                QStringLiteral("The device has not reported its %1 yet: nothing was sent. Type it, "
+                                               "or wait until the device has sent its LAN settings.")
+                                    .arg(FieldName(*unknown)),
+                                TOperatorPrompt::Error);
+        return;
+    }
     if (m_connectionAtRisk
         && !TOperatorPrompt::ConfirmOkCancel(
             this, QStringLiteral("This application reaches the device over its LAN port: the new LAN settings "
@@ -230,8 +236,10 @@ void TLanDlg::PressCancel()
 
 void TLanDlg::showEvent(QShowEvent *event)
 {
-    m_applied = false;
-    m_edited.fill(false);
-    Refresh();
+    if (!event->spontaneous()) {
+        m_applied = false;
+        m_edited.fill(false);
+        Refresh();
+    }
     QDialog::showEvent(event);
 }

@@ -58,18 +58,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    // The rows top down, then the mode buttons. A field the operator changed
-    // keeps its entry while the device reports, until the dialog shows again.
-    enum TField {
-        DeviceAddressField,
-        DevicePortField,
-        RemoteAddressField,
-        RemotePortField,
-        GatewayField,
-        NetmaskField,
-        ModeField,
-        FieldCount
-    };
+    using TField = LanSettings::TField;
 
     void BuildRows(QWidget *area);
     void Refresh();
@@ -82,10 +71,12 @@ private:
     TMode m_mode = TMode::Rs232;
     bool m_applied = false;
     bool m_connectionAtRisk = false;
-    std::array<bool, FieldCount> m_edited{};
+    // A field the operator changed keeps its entry while the device reports,
+    // until the dialog shows again.
+    std::array<bool, LanSettings::FieldCount> m_edited{};
 
-    std::array<QWidget *, NetmaskField + 1> m_rows{};
-    std::array<QLineEdit *, NetmaskField> m_edits{};
+    std::array<QWidget *, LanSettings::NetmaskField + 1> m_rows{};
+    std::array<QLineEdit *, LanSettings::NetmaskField> m_edits{};
     QSpinBox *m_netmask = nullptr;
     QButtonGroup *m_modeButtons = nullptr;
     std::array<QRadioButton *, 3> m_radios{};

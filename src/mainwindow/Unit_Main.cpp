@@ -357,6 +357,8 @@ void TForm_Main::closeEvent(QCloseEvent *event)
 {
     SaveSettings(m_settingsPath);
     m_about->close();
+    // An EDID choice not applied goes back, as when its window is closed.
+    m_edid->close();
     if (m_console)
         m_console->close();
     event->accept();

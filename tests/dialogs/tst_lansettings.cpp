@@ -200,6 +200,29 @@ private slots:
         QVERIFY(!mirror.Report(LAN_PADIP, 0));
     }
 
+    void unknownFieldsAreFoundBeforeWriting()
+    {
+        TLanMirror mirror;
+        std::array<bool, FieldCount> edited{};
+        QCOMPARE(mirror.FirstUnknown(TMode::Rs232, edited), std::nullopt);
+        QCOMPARE(mirror.FirstUnknown(TMode::Udp, edited), std::optional<TField>(DeviceAddressField));
+        // Three bytes of four are not an address.
+        for (TLanProperty byte : {LAN_IP4, LAN_IP3, LAN_IP2})
+            mirror.Report(byte, 1);
+        QVERIFY(!mirror.Reported(DeviceAddressField));
+        mirror.Report(LAN_IP1, 1);
+        QVERIFY(mirror.Reported(DeviceAddressField));
+        mirror.Report(LAN_IPPORT, 1);
+        QCOMPARE(mirror.FirstUnknown(TMode::Tcp, edited), std::optional<TField>(RemoteAddressField));
+        edited[RemoteAddressField] = edited[RemotePortField] = edited[GatewayField] = true;
+        QCOMPARE(mirror.FirstUnknown(TMode::Tcp, edited), std::optional<TField>(NetmaskField));
+        mirror.Report(LAN_NETMASK, 8);
+        mirror.Report(LAN_ENABLE, 1);
+        QCOMPARE(mirror.FirstUnknown(TMode::Tcp, edited), std::optional<TField>(ModeField));
+        mirror.Report(LAN_TCPIP, 1);
+        QCOMPARE(mirror.FirstUnknown(TMode::Tcp, edited), std::nullopt);
+    }
+
     void modeFollowsEnableThenProtocol()
     {
         TLanMirror mirror;

@@ -146,6 +146,16 @@ private slots:
         QCOMPARE(m_sent->sent, (QStringList{"4EM", "1ER"}));
     }
 
+    void quittingGoesBackLikeClosing()
+    {
+        Device("DEV67\r\nEM4\r\nER1\r\n");
+        OpenFromMenu();
+        Choose(Edid()->FormatSelector(), 16);
+        m_sent->sent.clear();
+        m_window->close();
+        QCOMPARE(m_sent->sent, (QStringList{"4EM", "1ER"}));
+    }
+
     void applyStoresOnlyAndItsHideDoesNotRevert()
     {
         Device("DEV67\r\nEM4\r\nER1\r\n");

@@ -17,7 +17,7 @@ namespace {
 // The device's LAN settings as it reports them: UDP, its own address
 // 192.168.0.10:10500, the remote party 192.168.0.20:10501, gateway
 // 192.168.0.1, 8 host bits.
-const QByteArray DeviceLan = "ne1\r\nnt0\r\nnk8\r\n"
+const QByteArray DeviceLan = "yo1\r\nne1\r\nnt0\r\nnk8\r\n"
                              "nb0\r\nnw192\r\nnx168\r\nny0\r\nnz10\r\nnp10500\r\n"
                              "nb1\r\nnw192\r\nnx168\r\nny0\r\nnz20\r\nnp10501\r\n"
                              "nb2\r\nnw192\r\nnx168\r\nny0\r\nnz1\r\n"
@@ -239,6 +239,37 @@ private slots:
         Show();
         QCOMPARE(Edit("Edit_RemoteAddress")->text(), QString("10.168.0.20"));
         QCOMPARE(Edit("Edit_DeviceAddress")->text(), QString("172.168.0.10"));
+    }
+
+    void menuWaitsForTheLanBoard()
+    {
+        TForm_Main fresh(TestWindowOptions(m_dir));
+        fresh.Initialise();
+        QAction *item = fresh.findChild<QAction *>("MenuItem_LANSetup");
+        QVERIFY(!item->isEnabled());
+        Report(fresh.Driver(), "yo1\r\n");
+        QVERIFY(item->isEnabled());
+    }
+
+    void settingsNeverReportedAreNotWritten()
+    {
+        // A device that has sent only part of its LAN settings so far.
+        TForm_Main fresh(TestWindowOptions(m_dir));
+        fresh.Initialise();
+        SentRecorder sent(fresh.Driver());
+        Report(fresh.Driver(), DeviceLan.left(DeviceLan.indexOf("nb2")));
+        TLanDlg *dialog = fresh.LanSetup()->Dialog();
+        dialog->show();
+        dialog->PressApply();
+        QVERIFY(sent.sent.isEmpty());
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(m_prompt->asked.size(), 1);
+        QVERIFY2(m_prompt->asked[0].text.contains("not reported its Gateway"), qPrintable(m_prompt->asked[0].text));
+        // Typed by the operator, it is known.
+        Type(dialog->findChild<QLineEdit *>("Edit_Gateway"), "10.0.0.1");
+        dialog->PressApply();
+        QCOMPARE(sent.sent.size(), UdpSequence.size());
+        QCOMPARE(sent.sent.mid(11, 5), (QStringList{"2na", "10nw", "0nx", "0ny", "1nz"}));
     }
 
     void networkLinkWarnsBeforeApplying()
