@@ -1,4 +1,3 @@
-#include "ScriptedPrompt.h"
 #include "TestRegistry.h"
 #include "controls/SmallCombo.h"
 #include "dialogs/Unit_EDID_DVI.h"
@@ -16,16 +15,14 @@ class EdidDviTest : public QObject
     Q_OBJECT
 private:
     QTemporaryDir m_dir;
-    std::unique_ptr<TScriptedPrompt> m_prompt;
-    std::unique_ptr<TForm_Main> m_window;
-    std::unique_ptr<SentRecorder> m_sent;
+    std::unique_ptr<TRecordedWindow> m_ui;
 
-    TForm_EDIDDVI *Edid() const { return m_window->EdidWindow(); }
-    void Device(const QByteArray &lines) { Report(m_window->Driver(), lines); }
+    TForm_EDIDDVI *Edid() const { return m_ui->window.EdidWindow(); }
+    void Device(const QByteArray &lines) { m_ui->Device(lines); }
     void OpenFromMenu()
     {
-        m_window->findChild<QAction *>("MenuItem_EDIDDVI")->trigger();
-        m_sent->sent.clear();
+        m_ui->window.findChild<QAction *>("MenuItem_EDIDDVI")->trigger();
+        m_ui->sent.sent.clear();
     }
     // The captions of the entries the operator can choose, as the list shows
     // them when it drops down.
@@ -49,17 +46,9 @@ private:
 private slots:
     void init()
     {
-        m_prompt = std::make_unique<TScriptedPrompt>();
-        m_window = std::make_unique<TForm_Main>(TestWindowOptions(m_dir));
-        m_window->Initialise();
-        m_sent = std::make_unique<SentRecorder>(m_window->Driver());
+        m_ui = std::make_unique<TRecordedWindow>(m_dir);
     }
-    void cleanup()
-    {
-        m_sent.reset();
-        m_window.reset();
-        m_prompt.reset();
-    }
+    void cleanup() { m_ui.reset(); }
 
     void beforeIdentificationTheListsAreEmpty()
     {
@@ -73,8 +62,8 @@ private slots:
         Edid()->PressCancel();
         Edid()->Open();
         Edid()->close();
-        QVERIFY(m_sent->sent.isEmpty());
-        QVERIFY(m_prompt->asked.isEmpty());
+        QVERIFY(m_ui->sent.sent.isEmpty());
+        QVERIFY(m_ui->prompt.asked.isEmpty());
     }
 
     void identificationBuildsTheListsAndReportsSelect()
@@ -89,7 +78,7 @@ private slots:
         Device("EM16\r\nER0\r\n");
         QCOMPARE(Edid()->FormatSelector()->Text(), QString("1920 x 1200"));
         QCOMPARE(Edid()->RateSelector()->Text(), QString("50  Hz"));
-        QVERIFY(m_sent->sent.isEmpty());
+        QVERIFY(m_ui->sent.sent.isEmpty());
     }
 
     void rateMatrixLeavesOnlyAllowedRates_data()
@@ -119,7 +108,7 @@ private slots:
         Choose(Edid()->RateSelector(), 0);
         // A rate the format does not allow cannot be chosen.
         Choose(Edid()->RateSelector(), 5);
-        QCOMPARE(m_sent->sent, (QStringList{"16EM", "0ER"}));
+        QCOMPARE(m_ui->sent.sent, (QStringList{"16EM", "0ER"}));
     }
 
     void cancelAndCloseSendTheCapturedPair_data()
@@ -137,13 +126,13 @@ private slots:
         Device("EM16\r\n");
         Choose(Edid()->RateSelector(), 0);
         Device("ER0\r\n");
-        m_sent->sent.clear();
+        m_ui->sent.sent.clear();
         if (close)
             Edid()->close();
         else
             Edid()->PressCancel();
         QVERIFY(!Edid()->isVisible());
-        QCOMPARE(m_sent->sent, (QStringList{"4EM", "1ER"}));
+        QCOMPARE(m_ui->sent.sent, (QStringList{"4EM", "1ER"}));
     }
 
     void quittingGoesBackLikeClosing()
@@ -151,9 +140,9 @@ private slots:
         Device("DEV67\r\nEM4\r\nER1\r\n");
         OpenFromMenu();
         Choose(Edid()->FormatSelector(), 16);
-        m_sent->sent.clear();
-        m_window->close();
-        QCOMPARE(m_sent->sent, (QStringList{"4EM", "1ER"}));
+        m_ui->sent.sent.clear();
+        m_ui->window.close();
+        QCOMPARE(m_ui->sent.sent, (QStringList{"4EM", "1ER"}));
     }
 
     void applyStoresOnlyAndItsHideDoesNotRevert()
@@ -162,19 +151,19 @@ private slots:
         OpenFromMenu();
         Choose(Edid()->FormatSelector(), 12);
         Device("EM12\r\n");
-        m_sent->sent.clear();
+        m_ui->sent.sent.clear();
         Edid()->PressApply();
-        QCOMPARE(m_sent->sent, QStringList{"1ES"});
+        QCOMPARE(m_ui->sent.sent, QStringList{"1ES"});
         QVERIFY(!Edid()->isVisible());
         Edid()->close();
-        QCOMPARE(m_sent->sent, QStringList{"1ES"});
+        QCOMPARE(m_ui->sent.sent, QStringList{"1ES"});
         // Opened again, a cancel goes back to what was stored.
         OpenFromMenu();
         Choose(Edid()->FormatSelector(), 0);
         Device("EM0\r\n");
-        m_sent->sent.clear();
+        m_ui->sent.sent.clear();
         Edid()->PressCancel();
-        QCOMPARE(m_sent->sent, (QStringList{"12EM", "1ER"}));
+        QCOMPARE(m_ui->sent.sent, (QStringList{"12EM", "1ER"}));
     }
 
     void openedBeforeBothWereReportedSendsNothingBack()
@@ -183,7 +172,7 @@ private slots:
         OpenFromMenu();
         Device("ER1\r\n");
         Edid()->PressCancel();
-        QVERIFY(m_sent->sent.isEmpty());
+        QVERIFY(m_ui->sent.sent.isEmpty());
     }
 };
 

@@ -1,5 +1,4 @@
 #include "ReservedTcpPort.h"
-#include "ScriptedPrompt.h"
 #include "TestRegistry.h"
 #include "dialogs/Unit_lansetup.h"
 #include "helper_mainwindow.h"
@@ -36,11 +35,9 @@ class LanSetupTest : public QObject
     Q_OBJECT
 private:
     QTemporaryDir m_dir;
-    std::unique_ptr<TScriptedPrompt> m_prompt;
-    std::unique_ptr<TForm_Main> m_window;
-    std::unique_ptr<SentRecorder> m_sent;
+    std::unique_ptr<TRecordedWindow> m_ui;
 
-    TLanDlg *Dialog() const { return m_window->LanSetup()->Dialog(); }
+    TLanDlg *Dialog() const { return m_ui->window.LanSetup()->Dialog(); }
     template <typename T>
     T *Child(const char *name) const
     {
@@ -51,14 +48,14 @@ private:
     }
     QLineEdit *Edit(const char *name) const { return Child<QLineEdit>(name); }
     QSpinBox *Netmask() const { return Child<QSpinBox>("UpDown_NetMask"); }
-    void Device(const QByteArray &lines) { Report(m_window->Driver(), lines); }
+    void Device(const QByteArray &lines) { m_ui->Device(lines); }
     // Shows the dialog without the modal loop, as the menu does, and starts
     // recording the writes.
     void Show()
     {
         Dialog()->show();
         QVERIFY(QTest::qWaitForWindowExposed(Dialog()));
-        m_sent->sent.clear();
+        m_ui->sent.sent.clear();
     }
     // The operator replaces the text of an edit.
     static void Type(QLineEdit *edit, const QString &text)
@@ -78,18 +75,10 @@ private:
 private slots:
     void init()
     {
-        m_prompt = std::make_unique<TScriptedPrompt>();
-        m_window = std::make_unique<TForm_Main>(TestWindowOptions(m_dir));
-        m_window->Initialise();
-        m_sent = std::make_unique<SentRecorder>(m_window->Driver());
+        m_ui = std::make_unique<TRecordedWindow>(m_dir);
         Device(DeviceLan);
     }
-    void cleanup()
-    {
-        m_sent.reset();
-        m_window.reset();
-        m_prompt.reset();
-    }
+    void cleanup() { m_ui.reset(); }
 
     void reportsAreShown()
     {
@@ -102,7 +91,7 @@ private slots:
         QCOMPARE(Edit("Edit_Gateway")->text(), QString("192.168.0.1"));
         QCOMPARE(Netmask()->text(), QString("255.255.255.0"));
         QVERIFY(Child<QRadioButton>("RadioButton_Udp")->isChecked());
-        QVERIFY(m_sent->sent.isEmpty());
+        QVERIFY(m_ui->sent.sent.isEmpty());
     }
 
     void menuApplyWritesTheExactSequence()
@@ -110,15 +99,15 @@ private slots:
         bool wasOpen = false;
         QTimer::singleShot(0, this, [&] {
             wasOpen = Dialog()->isVisible();
-            m_sent->sent.clear();
+            m_ui->sent.sent.clear();
             Dialog()->PressApply();
         });
-        m_window->findChild<QAction *>("MenuItem_LANSetup")->trigger();
+        m_ui->window.findChild<QAction *>("MenuItem_LANSetup")->trigger();
         QVERIFY(wasOpen);
-        QCOMPARE(m_sent->sent, UdpSequence);
+        QCOMPARE(m_ui->sent.sent, UdpSequence);
         QVERIFY(Dialog()->Applied());
         QVERIFY(!Dialog()->isVisible());
-        QVERIFY(m_prompt->asked.isEmpty());
+        QVERIFY(m_ui->prompt.asked.isEmpty());
     }
 
     void invalidEntrySendsNothing_data()
@@ -140,11 +129,11 @@ private slots:
         Show();
         Type(Edit(qPrintable(edit)), text);
         Dialog()->PressApply();
-        QVERIFY(m_sent->sent.isEmpty());
+        QVERIFY(m_ui->sent.sent.isEmpty());
         QVERIFY(Dialog()->isVisible());
         QVERIFY(!Dialog()->Applied());
-        QCOMPARE(m_prompt->asked.size(), 1);
-        QVERIFY2(m_prompt->asked[0].text.startsWith(named), qPrintable(m_prompt->asked[0].text));
+        QCOMPARE(m_ui->prompt.asked.size(), 1);
+        QVERIFY2(m_ui->prompt.asked[0].text.startsWith(named), qPrintable(m_ui->prompt.asked[0].text));
         // The entry stays for the operator to mend.
         QCOMPARE(Edit(qPrintable(edit))->text(), text);
     }
@@ -159,7 +148,7 @@ private slots:
                                  "Edit_Gateway", "UpDown_NetMask"})
             QVERIFY2(!Dialog()->findChild<QWidget *>(name)->isVisibleTo(Dialog()), name);
         Dialog()->PressApply();
-        QCOMPARE(m_sent->sent, QStringList{"0ne"});
+        QCOMPARE(m_ui->sent.sent, QStringList{"0ne"});
     }
 
     void tcpHidesTheRemoteRowsAndStillWritesThem()
@@ -174,7 +163,7 @@ private slots:
         Dialog()->PressApply();
         QStringList expected = UdpSequence;
         expected[0] = "1nt";
-        QCOMPARE(m_sent->sent, expected);
+        QCOMPARE(m_ui->sent.sent, expected);
     }
 
     void netmaskUpDownShowsTheMaskAndWritesOnApply()
@@ -182,10 +171,10 @@ private slots:
         Show();
         Netmask()->stepBy(8);
         QCOMPARE(Netmask()->text(), QString("255.255.0.0"));
-        QVERIFY(m_sent->sent.isEmpty());
+        QVERIFY(m_ui->sent.sent.isEmpty());
         Dialog()->PressApply();
-        QVERIFY(m_sent->sent.contains("16nk"));
-        QVERIFY(!m_sent->sent.contains("8nk"));
+        QVERIFY(m_ui->sent.sent.contains("16nk"));
+        QVERIFY(!m_ui->sent.sent.contains("8nk"));
     }
 
     void reportWhileEditingKeepsWhatWasTyped()
@@ -201,8 +190,8 @@ private slots:
         // Fields left alone follow the device.
         QCOMPARE(Edit("Edit_RemoteAddress")->text(), QString("11.168.0.20"));
         Dialog()->PressApply();
-        QCOMPARE(m_sent->sent.mid(0, 6), (QStringList{"1nt", "0na", "10nw", "0nx", "0ny", "5nz"}));
-        QVERIFY(m_sent->sent.contains("9nk"));
+        QCOMPARE(m_ui->sent.sent.mid(0, 6), (QStringList{"1nt", "0na", "10nw", "0nx", "0ny", "5nz"}));
+        QVERIFY(m_ui->sent.sent.contains("9nk"));
         // Shown again, the dialog starts from what the device reported.
         Dialog()->show();
         QCOMPARE(Edit("Edit_DeviceAddress")->text(), QString("172.168.0.10"));
@@ -216,7 +205,7 @@ private slots:
         ClickMode("RadioButton_Tcp");
         QCOMPARE(Dialog()->DisplayMode(), LanSettings::TMode::Tcp);
         Dialog()->PressCancel();
-        QVERIFY(m_sent->sent.isEmpty());
+        QVERIFY(m_ui->sent.sent.isEmpty());
         QVERIFY(!Dialog()->Applied());
         Dialog()->show();
         QCOMPARE(Dialog()->DisplayMode(), LanSettings::TMode::Udp);
@@ -243,59 +232,58 @@ private slots:
 
     void menuWaitsForTheLanBoard()
     {
-        TForm_Main fresh(TestWindowOptions(m_dir));
-        fresh.Initialise();
-        QAction *item = fresh.findChild<QAction *>("MenuItem_LANSetup");
+        m_ui.reset();
+        m_ui = std::make_unique<TRecordedWindow>(m_dir);
+        QAction *item = m_ui->window.findChild<QAction *>("MenuItem_LANSetup");
         QVERIFY(!item->isEnabled());
-        Report(fresh.Driver(), "yo1\r\n");
+        Device("yo1\r\n");
         QVERIFY(item->isEnabled());
     }
 
     void settingsNeverReportedAreNotWritten()
     {
         // A device that has sent only part of its LAN settings so far.
-        TForm_Main fresh(TestWindowOptions(m_dir));
-        fresh.Initialise();
-        SentRecorder sent(fresh.Driver());
-        Report(fresh.Driver(), DeviceLan.left(DeviceLan.indexOf("nb2")));
-        TLanDlg *dialog = fresh.LanSetup()->Dialog();
-        dialog->show();
-        dialog->PressApply();
-        QVERIFY(sent.sent.isEmpty());
-        QVERIFY(dialog->isVisible());
-        QCOMPARE(m_prompt->asked.size(), 1);
-        QVERIFY2(m_prompt->asked[0].text.contains("not reported its Gateway"), qPrintable(m_prompt->asked[0].text));
+        m_ui.reset();
+        m_ui = std::make_unique<TRecordedWindow>(m_dir);
+        Device(DeviceLan.left(DeviceLan.indexOf("nb2")));
+        Show();
+        Dialog()->PressApply();
+        QVERIFY(m_ui->sent.sent.isEmpty());
+        QVERIFY(Dialog()->isVisible());
+        QCOMPARE(m_ui->prompt.asked.size(), 1);
+        QVERIFY2(m_ui->prompt.asked[0].text.contains("not reported its Gateway"),
+                 qPrintable(m_ui->prompt.asked[0].text));
         // Typed by the operator, it is known.
-        Type(dialog->findChild<QLineEdit *>("Edit_Gateway"), "10.0.0.1");
-        dialog->PressApply();
-        QCOMPARE(sent.sent.size(), UdpSequence.size());
-        QCOMPARE(sent.sent.mid(11, 5), (QStringList{"2na", "10nw", "0nx", "0ny", "1nz"}));
+        Type(Edit("Edit_Gateway"), "10.0.0.1");
+        Dialog()->PressApply();
+        QCOMPARE(m_ui->sent.sent.size(), UdpSequence.size());
+        QCOMPARE(m_ui->sent.sent.mid(11, 5), (QStringList{"2na", "10nw", "0nx", "0ny", "1nz"}));
     }
 
     void networkLinkWarnsBeforeApplying()
     {
         TReservedTcpPort refusing;
-        m_window->ApplyConnection(LoopbackChoice(ctTCP, refusing.Port()));
+        m_ui->window.ApplyConnection(LoopbackChoice(ctTCP, refusing.Port()));
         int answers = 0;
-        m_prompt->answer = [&](const TScriptedPrompt::TAsked &) {
+        m_ui->prompt.answer = [&](const TScriptedPrompt::TAsked &) {
             return ++answers == 1 ? QMessageBox::Cancel : QMessageBox::Ok;
         };
         QStringList afterCancel;
         bool openAfterCancel = false;
         QTimer::singleShot(0, this, [&] {
-            m_sent->sent.clear();
+            m_ui->sent.sent.clear();
             Dialog()->PressApply();
-            afterCancel = m_sent->sent;
+            afterCancel = m_ui->sent.sent;
             openAfterCancel = Dialog()->isVisible();
             Dialog()->PressApply();
         });
-        m_window->LanSetup()->Open();
+        m_ui->window.LanSetup()->Open();
         QVERIFY(afterCancel.isEmpty());
         QVERIFY(openAfterCancel);
-        QCOMPARE(m_prompt->asked.size(), 2);
-        QCOMPARE(m_prompt->asked[0].buttons, QMessageBox::Ok | QMessageBox::Cancel);
-        QVERIFY(m_prompt->asked[0].text.contains("cut the connection"));
-        QCOMPARE(m_sent->sent, UdpSequence);
+        QCOMPARE(m_ui->prompt.asked.size(), 2);
+        QCOMPARE(m_ui->prompt.asked[0].buttons, QMessageBox::Ok | QMessageBox::Cancel);
+        QVERIFY(m_ui->prompt.asked[0].text.contains("cut the connection"));
+        QCOMPARE(m_ui->sent.sent, UdpSequence);
     }
 };
 
