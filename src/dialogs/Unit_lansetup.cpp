@@ -217,7 +217,7 @@ void TLanDlg::PressApply()
                                 TOperatorPrompt::Error);
         return;
     }
-    if (m_connectionAtRisk
+    if (ConnectionAtRisk && ConnectionAtRisk()
         && !TOperatorPrompt::ConfirmOkCancel(
             this, QStringLiteral("This application reaches the device over its LAN port: the new LAN settings "
                                  "may cut the connection. Apply them anyway?")))

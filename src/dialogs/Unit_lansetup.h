@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
 
 class QButtonGroup;
 class QLineEdit;
@@ -32,9 +33,9 @@ public:
     TMode DisplayMode() const { return m_mode; }
     // Set by "Apply"; cleared by "Cancel" and by every showing.
     bool Applied() const { return m_applied; }
-    // The application reaches the device through this very LAN port: "Apply"
-    // first warns that the new settings may cut the connection.
-    void SetConnectionAtRisk(bool atRisk) { m_connectionAtRisk = atRisk; }
+    // Asked by "Apply": true when the application reaches the device through
+    // this very LAN port, so that the new settings may cut the connection.
+    std::function<bool()> ConnectionAtRisk;
 
     // The event a property fires when "Apply" writes it (none for LAN_RESET).
     static TEvent EventOf(TLanProperty property);
@@ -70,7 +71,6 @@ private:
     TLanMirror m_mirror;
     TMode m_mode = TMode::Rs232;
     bool m_applied = false;
-    bool m_connectionAtRisk = false;
     // A field the operator changed keeps its entry while the device reports,
     // until the dialog shows again.
     std::array<bool, LanSettings::FieldCount> m_edited{};

@@ -13,6 +13,10 @@ TLanSetup::TLanSetup(const TMainContext &context, QWidget *window)
 {
     MirrorReports();
     WriteEvents();
+    m_dialog->ConnectionAtRisk = [this] {
+        const TConnectionType link = m_context.Driver.ConType();
+        return link == ctUDP || link == ctTCP;
+    };
 }
 
 void TLanSetup::MirrorReports()
@@ -43,7 +47,5 @@ void TLanSetup::WriteEvents()
 
 void TLanSetup::Open()
 {
-    const TConnectionType link = m_context.Driver.ConType();
-    m_dialog->SetConnectionAtRisk(link == ctUDP || link == ctTCP);
     m_dialog->exec();
 }

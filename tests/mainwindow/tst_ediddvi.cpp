@@ -2,6 +2,7 @@
 #include "controls/SmallCombo.h"
 #include "dialogs/Unit_EDID_DVI.h"
 #include "helper_mainwindow.h"
+#include "helper_operator.h"
 
 #include <QAction>
 #include <QMenu>
@@ -35,12 +36,6 @@ private:
                 captions << entry->text();
         selector->SetDroppedDown(false);
         return captions;
-    }
-    static void Choose(TSmallCombo *selector, int position)
-    {
-        selector->SetDroppedDown(true);
-        selector->EntryMenu()->actions().at(position)->trigger();
-        selector->SetDroppedDown(false);
     }
 
 private slots:
@@ -104,10 +99,10 @@ private slots:
     {
         Device("DEV67\r\nEM2\r\nER1\r\n");
         OpenFromMenu();
-        Choose(Edid()->FormatSelector(), 16);
-        Choose(Edid()->RateSelector(), 0);
+        ChooseEntry(Edid()->FormatSelector(), 16);
+        ChooseEntry(Edid()->RateSelector(), 0);
         // A rate the format does not allow cannot be chosen.
-        Choose(Edid()->RateSelector(), 5);
+        ChooseEntry(Edid()->RateSelector(), 5);
         QCOMPARE(m_ui->sent.sent, (QStringList{"16EM", "0ER"}));
     }
 
@@ -122,9 +117,9 @@ private slots:
         QFETCH(bool, close);
         Device("DEV67\r\nEM4\r\nER1\r\n");
         OpenFromMenu();
-        Choose(Edid()->FormatSelector(), 16);
+        ChooseEntry(Edid()->FormatSelector(), 16);
         Device("EM16\r\n");
-        Choose(Edid()->RateSelector(), 0);
+        ChooseEntry(Edid()->RateSelector(), 0);
         Device("ER0\r\n");
         m_ui->sent.sent.clear();
         if (close)
@@ -139,7 +134,7 @@ private slots:
     {
         Device("DEV67\r\nEM4\r\nER1\r\n");
         OpenFromMenu();
-        Choose(Edid()->FormatSelector(), 16);
+        ChooseEntry(Edid()->FormatSelector(), 16);
         m_ui->sent.sent.clear();
         m_ui->window.close();
         QCOMPARE(m_ui->sent.sent, (QStringList{"4EM", "1ER"}));
@@ -149,7 +144,7 @@ private slots:
     {
         Device("DEV67\r\nEM4\r\nER1\r\n");
         OpenFromMenu();
-        Choose(Edid()->FormatSelector(), 12);
+        ChooseEntry(Edid()->FormatSelector(), 12);
         Device("EM12\r\n");
         m_ui->sent.sent.clear();
         Edid()->PressApply();
@@ -159,7 +154,7 @@ private slots:
         QCOMPARE(m_ui->sent.sent, QStringList{"1ES"});
         // Opened again, a cancel goes back to what was stored.
         OpenFromMenu();
-        Choose(Edid()->FormatSelector(), 0);
+        ChooseEntry(Edid()->FormatSelector(), 0);
         Device("EM0\r\n");
         m_ui->sent.sent.clear();
         Edid()->PressCancel();

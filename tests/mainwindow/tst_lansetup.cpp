@@ -2,6 +2,7 @@
 #include "TestRegistry.h"
 #include "dialogs/Unit_lansetup.h"
 #include "helper_mainwindow.h"
+#include "helper_operator.h"
 #include "mainwindow/LanSetup.h"
 
 #include <QAction>
@@ -56,13 +57,6 @@ private:
         Dialog()->show();
         QVERIFY(QTest::qWaitForWindowExposed(Dialog()));
         m_ui->sent.sent.clear();
-    }
-    // The operator replaces the text of an edit.
-    static void Type(QLineEdit *edit, const QString &text)
-    {
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
     }
 
     // On the round mark: a radio button only takes clicks on its mark and caption.
@@ -127,7 +121,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, named);
         Show();
-        Type(Edit(qPrintable(edit)), text);
+        TypeInto(Edit(qPrintable(edit)), text);
         Dialog()->PressApply();
         QVERIFY(m_ui->sent.sent.isEmpty());
         QVERIFY(Dialog()->isVisible());
@@ -180,7 +174,7 @@ private slots:
     void reportWhileEditingKeepsWhatWasTyped()
     {
         Show();
-        Type(Edit("Edit_DeviceAddress"), "10.0.0.5");
+        TypeInto(Edit("Edit_DeviceAddress"), "10.0.0.5");
         Netmask()->stepBy(1);
         ClickMode("RadioButton_Tcp");
         Device("nb0\r\nnw172\r\nnk4\r\nnt0\r\nnb1\r\nnw11\r\nnb0\r\n");
@@ -254,7 +248,7 @@ private slots:
         QVERIFY2(m_ui->prompt.asked[0].text.contains("not reported its Gateway"),
                  qPrintable(m_ui->prompt.asked[0].text));
         // Typed by the operator, it is known.
-        Type(Edit("Edit_Gateway"), "10.0.0.1");
+        TypeInto(Edit("Edit_Gateway"), "10.0.0.1");
         Dialog()->PressApply();
         QCOMPARE(m_ui->sent.sent.size(), UdpSequence.size());
         QCOMPARE(m_ui->sent.sent.mid(11, 5), (QStringList{"2na", "10nw", "0nx", "0ny", "1nz"}));
