@@ -109,36 +109,36 @@ std::optional<uint16_t> ParsePort(const QString &text)
     return uint16_t(*port);
 }
 
-std::optional<TSettings> Validate(const TEntries &entries, QString *error)
+std::optional<TSettings> Validate(const TEntries &entries, QString *error, TField *failed)
 {
     TSettings settings;
     settings.Mode = entries.Mode;
     if (entries.Mode == TMode::Rs232)
         return settings;
 
-    // Checked in the order of the rows, so the first message is about the
-    // topmost field that is wrong.
-    QString message;
     const std::optional<TAddress> device = ParseAddress(entries.DeviceAddress);
     const std::optional<uint16_t> devicePort = ParsePort(entries.DevicePort);
     const std::optional<TAddress> remote = ParseAddress(entries.RemoteAddress);
     const std::optional<uint16_t> remotePort = ParsePort(entries.RemotePort);
     const std::optional<TAddress> gateway = ParseAddress(entries.Gateway);
-    if (!device)
-        message = AddressMessage(FieldName(DeviceAddressField));
-    else if (!devicePort)
-        message = PortMessage(FieldName(DevicePortField));
-    else if (!remote)
-        message = AddressMessage(FieldName(RemoteAddressField));
-    else if (!remotePort)
-        message = PortMessage(FieldName(RemotePortField));
-    else if (!gateway)
-        message = AddressMessage(FieldName(GatewayField));
-    else if (entries.Netmask < 0 || entries.Netmask > MaxNetmask)
-        message = QStringLiteral("%1 must be from 0 to %2 host bits.").arg(FieldName(NetmaskField)).arg(MaxNetmask);
-    if (!message.isEmpty()) {
-        if (error)
-            *error = message;
+    const bool netmask = entries.Netmask >= 0 && entries.Netmask <= MaxNetmask;
+    // In the order of the rows, so the message is about the topmost wrong field.
+    const bool valid[] = {bool(device), bool(devicePort), bool(remote), bool(remotePort), bool(gateway), netmask};
+    for (int f = DeviceAddressField; f <= NetmaskField; ++f) {
+        if (valid[f])
+            continue;
+        const auto field = TField(f);
+        if (failed)
+            *failed = field;
+        if (error) {
+            const QString name = FieldName(field);
+            switch (field) {
+            case DevicePortField:
+            case RemotePortField: *error = PortMessage(name); break;
+            case NetmaskField: *error = QStringLiteral("%1 must be from 0 to %2 host bits.").arg(name).arg(MaxNetmask); break;
+            default: *error = AddressMessage(name); break;
+            }
+        }
         return std::nullopt;
     }
 

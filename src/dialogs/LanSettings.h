@@ -91,8 +91,8 @@ struct TSettings
 };
 
 // Checks every entry the mode writes (none for RS-232). The first that fails
-// gives a message naming its field, and no settings.
-std::optional<TSettings> Validate(const TEntries &entries, QString *error);
+// gives its field, a message naming it, and no settings.
+std::optional<TSettings> Validate(const TEntries &entries, QString *error, TField *failed = nullptr);
 
 struct TStep
 {

@@ -202,9 +202,17 @@ void TLanDlg::Write(const TStep &step)
 void TLanDlg::PressApply()
 {
     QString error;
-    const std::optional<TSettings> settings = Validate(Entries(), &error);
+    TField failed = DeviceAddressField;
+    const std::optional<TSettings> settings = Validate(Entries(), &error, &failed);
     if (!settings) {
+        // The remote rows are written in TCP mode too, from rows it hides.
+        if (!m_rows[failed]->isVisibleTo(this))
+            error += QStringLiteral(" It is shown in Udp mode.");
         TOperatorPrompt::Inform(this, error, TOperatorPrompt::Error);
+        if (failed < NetmaskField && m_rows[failed]->isVisibleTo(this)) {
+            m_edits[failed]->setFocus();
+            m_edits[failed]->selectAll();
+        }
         return;
     }
     // A value the device never sent is only a placeholder: writing it would

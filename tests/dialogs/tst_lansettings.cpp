@@ -126,7 +126,9 @@ private slots:
             // A later field wrong as well does not hide the first one.
             entries.Gateway = field == 4 ? text : QStringLiteral("bad");
             QString error;
-            QVERIFY(!Validate(entries, &error));
+            TField failed = NetmaskField;
+            QVERIFY(!Validate(entries, &error, &failed));
+            QCOMPARE(int(failed), field);
             QVERIFY2(error.startsWith(named + " must be"), qPrintable(error));
         }
     }

@@ -160,6 +160,17 @@ private slots:
         QCOMPARE(m_ui->sent.sent, expected);
     }
 
+    void hiddenRowThatFailsIsNamedWithItsMode()
+    {
+        Show();
+        TypeInto(Edit("Edit_RemotePort"), "70000");
+        ClickMode("RadioButton_Tcp");
+        Dialog()->PressApply();
+        QVERIFY(m_ui->sent.sent.isEmpty());
+        QCOMPARE(m_ui->prompt.Texts(),
+                 QStringList{"Remote Port must be a whole number from 0 to 65500. It is shown in Udp mode."});
+    }
+
     void netmaskUpDownShowsTheMaskAndWritesOnApply()
     {
         Show();
