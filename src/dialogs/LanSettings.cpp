@@ -81,7 +81,7 @@ QString AddressText(const TAddress &address)
 
 QString NetmaskText(int hostBits)
 {
-    const uint32_t mask = hostBits >= 32 ? 0u : 0xFFFFFFFFu << hostBits;
+    const uint32_t mask = hostBits <= 0 ? 0xFFFFFFFFu : hostBits >= 32 ? 0u : 0xFFFFFFFFu << hostBits;
     return AddressText({uint16_t(mask >> 24), uint16_t((mask >> 16) & 0xFF), uint16_t((mask >> 8) & 0xFF),
                         uint16_t(mask & 0xFF)});
 }
@@ -135,7 +135,9 @@ std::optional<TSettings> Validate(const TEntries &entries, QString *error, TFiel
             switch (field) {
             case DevicePortField:
             case RemotePortField: *error = PortMessage(name); break;
-            case NetmaskField: *error = QStringLiteral("%1 must be from 0 to %2 host bits.").arg(name).arg(MaxNetmask); break;
+            case NetmaskField:
+                *error = QStringLiteral("%1 must be from 0 to %2 host bits.").arg(name).arg(MaxNetmask);
+                break;
             default: *error = AddressMessage(name); break;
             }
         }
