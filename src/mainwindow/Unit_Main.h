@@ -24,7 +24,9 @@ class TDeviceCommands;
 class TDeviceStatus;
 class TForm_About;
 class TForm_Debug2007;
+class TForm_EDIDDVI;
 class TGestionSlide;
+class TLanSetup;
 class TMainPage;
 class TMainStatusBar;
 class TMorlixVariables;
@@ -101,6 +103,8 @@ public:
     TDeviceCommands *Commands() const { return m_commands; }
     TConnectionWatch *ConnectionWatch() const { return m_connectionWatch; }
     TForm_Debug2007 *ServiceConsole() const { return m_console; }
+    TLanSetup *LanSetup() const { return m_lanSetup; }
+    TForm_EDIDDVI *EdidWindow() const { return m_edid; }
     QStringList SerialPorts() const { return m_serialPorts; }
     TOperatorNames &Names() { return m_names; }
     QPushButton *FreezeButton() const { return m_freeze; }
@@ -152,6 +156,8 @@ private:
     TDeviceCommands *m_commands = nullptr;
     TConnectionWatch *m_connectionWatch = nullptr;
     TForm_Debug2007 *m_console = nullptr;
+    TLanSetup *m_lanSetup = nullptr;
+    TForm_EDIDDVI *m_edid = nullptr;
     QString m_customisationPath;
     bool m_consoleKeyArmed = false;
 };
