@@ -1,8 +1,8 @@
 // The application under a reply storm: morlix-sim reports 1000 lines a
 // second (--storm) for a minute while the service console is shown and logs
 // them. Every five seconds the process's CPU use over the last five seconds,
-// its resident memory and the console's log rows are printed; the counters
-// give the CPU use and the memory of the first and the last sample.
+// its resident memory, the heap its allocations hold and the console's log
+// rows are printed; the counters give the first and the last sample.
 //
 // MORLIX_STORM_SECONDS and MORLIX_STORM_RATE change the length (60) and the
 // rate (1000); MORLIX_STORM_HIDDEN=1 leaves the console hidden (it still
@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <malloc.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -52,6 +53,14 @@ double ResidentMegabytes()
     return fields.size() > 1 ? fields[1].toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0) : 0;
 }
 
+// What the program's allocations hold now, apart from what the allocator
+// keeps in reserve: growth here is data kept, not fragmentation.
+double HeapInUseMegabytes()
+{
+    const struct mallinfo2 heap = mallinfo2();
+    return double(heap.uordblks + heap.hblkhd) / (1024.0 * 1024.0);
+}
+
 void ConsoleReplyStorm(benchmark::State &state)
 {
     const int seconds = Setting("MORLIX_STORM_SECONDS", 60);
@@ -78,6 +87,7 @@ void ConsoleReplyStorm(benchmark::State &state)
         {
             double Cpu;
             double Megabytes;
+            double HeapMegabytes;
         };
         QVector<TSample> samples;
         double lastCpu = CpuSeconds();
@@ -90,10 +100,12 @@ void ConsoleReplyStorm(benchmark::State &state)
         QObject::connect(&sampler, &QTimer::timeout, &loop, [&] {
             const double cpu = CpuSeconds();
             const qint64 now = clock.elapsed();
-            const TSample sample{100.0 * (cpu - lastCpu) / (double(now - lastMs) / 1000.0), ResidentMegabytes()};
+            const TSample sample{100.0 * (cpu - lastCpu) / (double(now - lastMs) / 1000.0), ResidentMegabytes(),
+                                 HeapInUseMegabytes()};
             samples << sample;
-            std::fprintf(stderr, "%4llds  cpu %5.1f %%  rss %7.1f MB  log rows %7d\n", (long long)(now / 1000),
-                         sample.Cpu, sample.Megabytes, log.LoggedRows());
+            std::fprintf(stderr, "%4llds  cpu %5.1f %%  rss %7.1f MB  heap in use %7.2f MB  log rows %7d\n",
+                         (long long)((now + 500) / 1000), sample.Cpu, sample.Megabytes, sample.HeapMegabytes,
+                         log.LoggedRows());
             lastCpu = cpu;
             lastMs = now;
             if (now >= qint64(seconds) * 1000)
@@ -111,6 +123,8 @@ void ConsoleReplyStorm(benchmark::State &state)
         state.counters["cpu_last_pct"] = samples.last().Cpu;
         state.counters["rss_first_MB"] = samples.first().Megabytes;
         state.counters["rss_last_MB"] = samples.last().Megabytes;
+        state.counters["heap_first_MB"] = samples.first().HeapMegabytes;
+        state.counters["heap_last_MB"] = samples.last().HeapMegabytes;
     }
 }
 

@@ -60,9 +60,9 @@ private slots:
         QVERIFY(restored == device.State());
         QCOMPARE(restored.Value(DATADBG), uint16_t(9));
 
-        for (const QString &bad : {"REGISTER[65536]=1", "REGISTER[1]=65536", "REGISTER[x]=1", "REGISTER[1]"}) {
+        for (const char *bad : {"REGISTER[65536]=1", "REGISTER[1]=65536", "REGISTER[x]=1", "REGISTER[1]"}) {
             SimDeviceState state;
-            QVERIFY2(!SimStateFile::ApplyLines(state, {"HPOS=5", bad}, &error), qPrintable(bad));
+            QVERIFY2(!SimStateFile::ApplyLines(state, {"HPOS=5", QString::fromLatin1(bad)}, &error), bad);
             QVERIFY(error.startsWith("line 2:"));
         }
     }
