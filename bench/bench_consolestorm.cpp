@@ -108,7 +108,7 @@ void ConsoleReplyStorm(benchmark::State &state)
                          log.LoggedRows());
             lastCpu = cpu;
             lastMs = now;
-            if (now >= qint64(seconds) * 1000)
+            if (now + SampleMs / 2 >= qint64(seconds) * 1000)
                 loop.quit();
         });
         sampler.start();
