@@ -20,6 +20,7 @@
 #include "dialogs/ContypeCfg.h"
 #include "dialogs/OperatorPrompt.h"
 #include "dialogs/PendingWindow.h"
+#include "pages/PageModels.h"
 #include "link/ComDriverMorlix.h"
 #include "variables/Conversion_V2.h"
 #include "variables/MorlixVariables_d.h"
@@ -47,7 +48,10 @@ TForm_Main::TForm_Main(const TMainWindowOptions &options, QWidget *parent)
     : QMainWindow(parent), m_options(options),
       m_driver(std::make_unique<TComDriverMorlix>(options.PollIntervalMs, options.ReconnectDelayMs)),
       m_changes(std::make_unique<TMorlixVariables>()), m_conversion(std::make_unique<TConversion_V2>()),
-      m_context(std::make_unique<TMainContext>(TMainContext{*m_driver, *m_changes, *m_conversion})),
+      // Before any page: the copies' handlers must file a report before the
+      // pages' handlers read it.
+      m_models(std::make_unique<TPageModels>(*m_driver, *m_changes, this)),
+      m_context(std::make_unique<TMainContext>(TMainContext{*m_driver, *m_changes, *m_conversion, m_models.get()})),
       m_checksum(std::make_unique<TCheckSum_Halvor>())
 {
     setObjectName(QStringLiteral("Form_Main"));
@@ -67,6 +71,8 @@ TForm_Main::TForm_Main(const TMainWindowOptions &options, QWidget *parent)
     BuildCommands();
     BuildStatus();
     LayOutWindow();
+    // After every section: the update runs after their handlers of a report.
+    m_models->CommonUpdate.ConnectTriggers();
 
     m_multiTimer = new TMultiTimer(this, options.MultiTimerBaseMs);
     m_multiTimer->SetTimerAms(_00250mS);
@@ -302,8 +308,7 @@ void TForm_Main::OneSecondTick()
 
 void TForm_Main::CommonUpdate()
 {
-    for (TMainPage *page : m_pages)
-        page->CommonUpdate();
+    m_models->CommonUpdate.Run();
 }
 
 void TForm_Main::RaiseOverlays()

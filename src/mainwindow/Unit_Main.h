@@ -30,6 +30,7 @@ class TMainStatusBar;
 class TMorlixVariables;
 class TMultiTimer;
 class TOperationPanel;
+struct TPageModels;
 class TSettingsFile;
 class TUpdatePanel;
 
@@ -90,6 +91,9 @@ public:
     TComDriverMorlix &Driver() const { return *m_driver; }
     TMorlixVariables &Changes() const { return *m_changes; }
     const TMainContext &Context() const { return *m_context; }
+    TPageModels &Models() const { return *m_models; }
+    // The pages in the order of TMainPageIndex.
+    const QVector<TMainPage *> &Pages() const { return m_pages; }
     TMainStatusBar *StatusBarPanels() const { return m_statusBar; }
     TConnectionOverlay *Overlay() const { return m_overlay; }
     TOperationPanel *OperationPanel() const { return m_operationPanel; }
@@ -129,6 +133,7 @@ private:
     std::unique_ptr<TComDriverMorlix> m_driver;
     std::unique_ptr<TMorlixVariables> m_changes;
     std::unique_ptr<TConversion_V2> m_conversion;
+    std::unique_ptr<TPageModels> m_models;
     std::unique_ptr<TMainContext> m_context;
     std::unique_ptr<TCheckSum_Halvor> m_checksum;
     std::unique_ptr<TSettingsFile> m_settings;
