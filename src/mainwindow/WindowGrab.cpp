@@ -5,6 +5,7 @@
 #include "Unit_Main.h"
 #include "controls/Unit_GestionSlide.h"
 #include "dialogs/ContypeCfg.h"
+#include "dialogs/Unit_Customize.h"
 #include "link/ComDriverMorlix.h"
 
 #include <QApplication>
@@ -20,6 +21,11 @@ QVector<TWindowGrab::TWindow> TWindowGrab::GrabbedWindows()
              return w.ConnectionDialog();
          }},
         {QStringLiteral("about"), [](TForm_Main &w) -> QWidget * { return w.About(); }},
+        {QStringLiteral("customize"),
+         [](TForm_Main &w) -> QWidget * {
+             w.OpenCustomize(-1);
+             return w.Customize();
+         }},
     };
 }
 
