@@ -194,6 +194,9 @@ void ShowReportedValue(TSmartItems *selector, const TItemTable &table, uint16_t 
     selector->SetItemIndex(item);
     if (hidden)
         selector->SetItemVisible(item, false);
+    // A caption wider than the field slides on hover; the hint holds it whole.
+    if (selector->StyleType() == TSmartItems::_ComboBox)
+        selector->ListField()->setToolTip(selector->ListField()->Text());
 }
 
 void BindSmartItems(const TMainContext &context, TSmartItems *selector, int varNumber, const TItemTable &table)
