@@ -167,6 +167,20 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(rig.Shown(TInputSection::TypeRow, 3).startsWith("SDTV Composite"), 5000);
     }
 
+    void columnsShareTheStrip()
+    {
+        InputRig rig(UsedInputs());
+        TInputSection &inputs = rig.Inputs();
+        const int width = qRound((inputs.InputButton(1)->parentWidget()->width() - 16) / 4.0);
+        for (int input = 1; input <= 4; ++input) {
+            QCOMPARE(inputs.InputButton(input)->width(), width);
+            QCOMPARE(inputs.InputButton(input)->x(), inputs.ColumnLeft(input));
+            QCOMPARE(rig.Selector(TInputSection::TypeRow, input)->x(), inputs.ColumnLeft(input));
+        }
+        for (int row = 0; row < TInputSection::RowCount; ++row)
+            QVERIFY(!rig.Selector(TInputSection::TRow(row), 5)->isVisible());
+    }
+
     void unusedInputButtonIsDisabled()
     {
         InputRig rig(UsedInputs() + Element("IU", 1, 0));
