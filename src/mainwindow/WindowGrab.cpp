@@ -6,6 +6,9 @@
 #include "controls/Unit_GestionSlide.h"
 #include "dialogs/ContypeCfg.h"
 #include "dialogs/Unit_Customize.h"
+#include "dialogs/Unit_EDID_DVI.h"
+#include "dialogs/Unit_lansetup.h"
+#include "LanSetup.h"
 #include "link/ComDriverMorlix.h"
 
 #include <QApplication>
@@ -25,6 +28,12 @@ QVector<TWindowGrab::TWindow> TWindowGrab::GrabbedWindows()
          [](TForm_Main &w) -> QWidget * {
              w.OpenCustomize(-1);
              return w.Customize();
+         }},
+        {QStringLiteral("lan-setup"), [](TForm_Main &w) -> QWidget * { return w.LanSetup()->Dialog(); }},
+        {QStringLiteral("edid-dvi"),
+         [](TForm_Main &w) -> QWidget * {
+             w.EdidWindow()->Open();
+             return w.EdidWindow();
          }},
     };
 }
