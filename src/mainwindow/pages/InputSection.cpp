@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
+#include <algorithm>
 #include <cmath>
 
 using namespace InputTables;
