@@ -653,6 +653,7 @@ void TForm_Debug2007::RestoreModeAfterPlay()
 void TForm_Debug2007::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
+    m_shownGeometry = geometry();
     setWindowTitle(Caption);
     m_logView->scrollToBottom();
     if (!m_driver)
@@ -662,7 +663,8 @@ void TForm_Debug2007::showEvent(QShowEvent *event)
 void TForm_Debug2007::hideEvent(QHideEvent *event)
 {
     QMainWindow::hideEvent(event);
-    // Where the window was is kept when it goes, not only on the next edit.
-    if (!event->spontaneous())
+    // Where the technician put the window is kept when it goes, not only at
+    // the next edit.
+    if (!event->spontaneous() && geometry() != m_shownGeometry)
         WriteFile();
 }

@@ -135,6 +135,7 @@ private:
     QMetaObject::Connection m_recConnection;
     QString m_filePath;
     QString m_lastFolder;
+    QRect m_shownGeometry;
     QSet<QString> m_hidden;
     bool m_fillingList = false;
     QListWidgetItem *m_toggledItem = nullptr;

@@ -19,6 +19,8 @@ struct SimOptions
     bool Log = false;
     int OperationStepMs = 200;
     int StormLinesPerSecond = 0; // --storm: 0 for none
+    int SwitchMs = 300;       // ICHN to ICH
+    QStringList Signals;      // --signal N:FORMAT, in order
 
     bool HasTransport() const { return TcpPort || UdpPort || !PtyPath.isEmpty() || !SerialDevice.isEmpty(); }
 
