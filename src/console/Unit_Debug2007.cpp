@@ -114,7 +114,7 @@ void TForm_Debug2007::BuildWindow(const TConsoleOptions &options)
     m_logView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_logView->setMouseTracking(true);
     m_logView->setContextMenuPolicy(Qt::CustomContextMenu);
-    const int widths[] = {110, 80, 80, 170, 60};
+    const int widths[] = {100, 75, 70, 150, 60};
     for (int column = 0; column < TConsoleLogModel::ColumnCount; ++column)
         m_logView->setColumnWidth(column, widths[column]);
     connect(m_logView, &QTableView::entered, this, [this](const QModelIndex &index) { HoverLogRow(index.row()); });
@@ -653,7 +653,9 @@ void TForm_Debug2007::RestoreModeAfterPlay()
 void TForm_Debug2007::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
+    // Where the window system put it, once it has.
     m_shownGeometry = geometry();
+    QTimer::singleShot(0, this, [this] { m_shownGeometry = geometry(); });
     setWindowTitle(Caption);
     m_logView->scrollToBottom();
     if (!m_driver)
