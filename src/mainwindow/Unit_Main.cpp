@@ -7,6 +7,7 @@
 #include "DeviceStatus.h"
 #include "Form_About.h"
 #include "LcdBrightnessPopup.h"
+#include "LogoLoaderLink.h"
 #include "MainPages.h"
 #include "MainStatusBar.h"
 #include "MessagePanels.h"
@@ -92,6 +93,8 @@ TForm_Main::~TForm_Main()
 {
     // The pages' handlers refer to widgets: stop the reports before they go.
     m_driver->disconnect(this);
+    // The loader's threads give the link back before the link goes.
+    delete m_logoLoader;
     m_driver->Close();
 }
 
@@ -170,6 +173,7 @@ void TForm_Main::BuildCommands()
         m_about->raise();
     };
     m_commands = new TDeviceCommands(*m_context, this, menuBar(), m_toolBar, m_fileToolBar, m_freeze, commands);
+    m_logoLoader = new TLogoLoaderLink(*m_context, this, m_toolBar);
 }
 
 void TForm_Main::BuildStatus()

@@ -25,6 +25,7 @@ class TDeviceStatus;
 class TForm_About;
 class TForm_Debug2007;
 class TGestionSlide;
+class TLogoLoaderLink;
 class TMainPage;
 class TMainStatusBar;
 class TMorlixVariables;
@@ -100,6 +101,7 @@ public:
     TDeviceStatus *DeviceStatus() const { return m_deviceStatus; }
     TDeviceCommands *Commands() const { return m_commands; }
     TConnectionWatch *ConnectionWatch() const { return m_connectionWatch; }
+    TLogoLoaderLink *LogoLoader() const { return m_logoLoader; }
     TForm_Debug2007 *ServiceConsole() const { return m_console; }
     QStringList SerialPorts() const { return m_serialPorts; }
     TOperatorNames &Names() { return m_names; }
@@ -151,6 +153,7 @@ private:
     TDeviceStatus *m_deviceStatus = nullptr;
     TDeviceCommands *m_commands = nullptr;
     TConnectionWatch *m_connectionWatch = nullptr;
+    TLogoLoaderLink *m_logoLoader = nullptr;
     TForm_Debug2007 *m_console = nullptr;
     QString m_customisationPath;
     bool m_consoleKeyArmed = false;
