@@ -110,7 +110,9 @@ TImageHistory::TImageHistory(QWidget *parent) : QScrollArea(parent), m_strip(new
 
 TImageHistory::~TImageHistory()
 {
-    Save();
+    // Every change was saved when it was made; only a failed save is tried again.
+    if (m_unsaved)
+        Save();
 }
 
 QWidget *TImageHistory::Strip() const
@@ -162,7 +164,8 @@ void TImageHistory::Refresh()
 void TImageHistory::Save()
 {
     const QString error = m_list.Save();
-    if (!error.isEmpty())
+    m_unsaved = !error.isEmpty();
+    if (m_unsaved)
         TOperatorPrompt::Inform(this, error, TOperatorPrompt::Error);
 }
 

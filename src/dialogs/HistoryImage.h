@@ -71,4 +71,5 @@ private:
     TImageHistoryList m_list;
     TThumbnailStrip *m_strip;
     QHash<QString, TThumbnail> m_thumbnails;
+    bool m_unsaved = false;
 };

@@ -17,7 +17,8 @@ class TLogoLoaderLink : public QObject
 {
     Q_OBJECT
 public:
-    TLogoLoaderLink(const TMainContext &context, QWidget *window, QToolBar *toolBar);
+    // historyFile: where the loader keeps its recent pictures.
+    TLogoLoaderLink(const TMainContext &context, QWidget *window, QToolBar *toolBar, const QString &historyFile);
     // The loader goes with it: its threads must stop while the link exists.
     ~TLogoLoaderLink() override;
 

@@ -27,7 +27,9 @@
 
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QPushButton>
@@ -173,7 +175,9 @@ void TForm_Main::BuildCommands()
         m_about->raise();
     };
     m_commands = new TDeviceCommands(*m_context, this, menuBar(), m_toolBar, m_fileToolBar, m_freeze, commands);
-    m_logoLoader = new TLogoLoaderLink(*m_context, this, m_toolBar);
+    // The recent pictures' list lives beside the settings file.
+    m_logoLoader = new TLogoLoaderLink(*m_context, this, m_toolBar,
+                                       QFileInfo(m_settingsPath).absoluteDir().filePath(QStringLiteral("ImagesFile.ini")));
 }
 
 void TForm_Main::BuildStatus()
