@@ -11,6 +11,7 @@
 #include "EventLoopWait.h"
 #include "GifBuilder.h"
 #include "SimProcess.h"
+#include "TcpLink.h"
 #include "dialogs/FormLogoFrameLoad.h"
 #include "link/ComDriverMorlix.h"
 #include "transfer/PictureLimits.h"
@@ -66,11 +67,7 @@ void UploadThroughLoader(benchmark::State &state, const QString &path, int kind,
     SimProcess sim;
     const bool started = sim.Start({"--baud", "115200"});
     TComDriverMorlix link(Patience, Patience);
-    link.SetIPRemoteAddress("127.0.0.1");
-    link.SetIPRemotePort(sim.Port);
-    link.SetConType(ctTCP);
-    link.Open();
-    if (!started || !WaitWithEvents([&] { return link.Opened(); }, 10000)) {
+    if (!started || !OpenTcpLink(link, sim.Port, 10000)) {
         state.SkipWithError("no simulator");
         return;
     }

@@ -1,27 +1,12 @@
 #include "transfer/JpegEncoder.h"
 
-#include <csetjmp>
-#include <cstdio>
+#include "transfer/JpegErrors.h"
+
 #include <cstdlib>
-#include <jpeglib.h>
 
 namespace {
 
 constexpr int BestQuality = 100;
-
-struct TJpegErrorManager
-{
-    jpeg_error_mgr Base;
-    std::jmp_buf Return;
-    char Message[JMSG_LENGTH_MAX];
-};
-
-[[noreturn]] void LeaveOnError(j_common_ptr info)
-{
-    auto *manager = reinterpret_cast<TJpegErrorManager *>(info->err);
-    (*info->err->format_message)(info, manager->Message);
-    std::longjmp(manager->Return, 1);
-}
 
 struct TCompressor
 {
@@ -32,9 +17,7 @@ struct TCompressor
 
     TCompressor()
     {
-        Info.err = jpeg_std_error(&Errors.Base);
-        Errors.Base.error_exit = LeaveOnError;
-        Errors.Message[0] = '\0';
+        Info.err = InstallJpegErrors(Errors);
         jpeg_create_compress(&Info);
     }
     ~TCompressor()

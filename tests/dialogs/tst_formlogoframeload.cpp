@@ -2,6 +2,7 @@
 #include "EventLoopWait.h"
 #include "GifBuilder.h"
 #include "ScriptedPrompt.h"
+#include "TcpLink.h"
 #include "TcpSimulator.h"
 #include "TestFolder.h"
 #include "TestRegistry.h"
@@ -59,14 +60,7 @@ struct LoaderRig
         Loader.OnLLUMTYPEEvent = [this] { TypesSent << Loader.LLUMTYPE(); };
     }
 
-    bool ConnectTcp(quint16 port)
-    {
-        Link.SetIPRemoteAddress("127.0.0.1");
-        Link.SetIPRemotePort(port);
-        Link.SetConType(ctTCP);
-        Link.Open();
-        return WaitWithEvents([&] { return Link.Opened(); }, Patience);
-    }
+    bool ConnectTcp(quint16 port) { return OpenTcpLink(Link, port, Patience); }
 
     QString Write(const QString &name, const QImage &picture)
     {
