@@ -11,7 +11,8 @@ cmake --build build --parallel "$(nproc)"
 echo "Built in build/."
 
 simulator=build/tools/morlix-sim/morlix-sim
-"$simulator" --tcp 10500 &
+# OPT bit 0: the device has its LAN board, so "Device LAN Setup" is live.
+"$simulator" --tcp 10500 --set OPT=1 &
 simulator_pid=$!
 # The simulator goes when the application does, however it ends.
 trap 'kill "$simulator_pid" 2>/dev/null || true; wait "$simulator_pid" 2>/dev/null || true' EXIT

@@ -6,6 +6,7 @@
 #include "DeviceCommands.h"
 #include "DeviceStatus.h"
 #include "Form_About.h"
+#include "LanSetup.h"
 #include "LcdBrightnessPopup.h"
 #include "LogoLoaderLink.h"
 #include "MainPages.h"
@@ -21,6 +22,7 @@
 #include "dialogs/ContypeCfg.h"
 #include "dialogs/OperatorPrompt.h"
 #include "dialogs/PendingWindow.h"
+#include "dialogs/Unit_EDID_DVI.h"
 #include "link/ComDriverMorlix.h"
 #include "variables/Conversion_V2.h"
 #include "variables/MorlixVariables_d.h"
@@ -162,8 +164,8 @@ void TForm_Main::BuildCommands()
 {
     TDeviceCommands::TWindowCommands commands;
     commands.Customize = [this] { ShowPending(QStringLiteral("Customize")); };
-    commands.EdidDvi = [this] { ShowPending(QStringLiteral("EDID DVI")); };
-    commands.LanSetup = [this] { ShowPending(QStringLiteral("Device LAN Setup")); };
+    commands.EdidDvi = [this] { m_edid->Open(); };
+    commands.LanSetup = [this] { m_lanSetup->Open(); };
     commands.ConnectionSetup = [this] { OpenConnectionDialog(); };
     commands.OpenFile = [this] { OpenCustomisation(); };
     commands.SaveFile = [this] { SaveCustomisation(m_customisationPath.isEmpty()); };
@@ -195,6 +197,9 @@ void TForm_Main::BuildStatus()
     m_connectionWatch = new TConnectionWatch(*m_context, m_overlay, m_statusBar, m_about,
                                              [this](uint16_t deviceType) { m_deviceStatus->Identify(deviceType); },
                                              this);
+    m_edid = new TForm_EDIDDVI(*m_context, this);
+    connect(m_deviceStatus, &TDeviceStatus::DeviceIdentified, m_edid, &TForm_EDIDDVI::RebuildLists);
+    m_lanSetup = new TLanSetup(*m_context, this);
     // Until a device has said what it is, the caption says "Unknown" (the
     // About window starts out as "About Unknown" by itself).
     setWindowTitle(QStringLiteral("Unknown"));
@@ -360,6 +365,8 @@ void TForm_Main::closeEvent(QCloseEvent *event)
 {
     SaveSettings(m_settingsPath);
     m_about->close();
+    // An EDID choice not applied goes back, as when its window is closed.
+    m_edid->close();
     if (m_console)
         m_console->close();
     event->accept();

@@ -24,7 +24,9 @@ class TDeviceCommands;
 class TDeviceStatus;
 class TForm_About;
 class TForm_Debug2007;
+class TForm_EDIDDVI;
 class TGestionSlide;
+class TLanSetup;
 class TLogoLoaderLink;
 class TMainPage;
 class TMainStatusBar;
@@ -103,6 +105,8 @@ public:
     TConnectionWatch *ConnectionWatch() const { return m_connectionWatch; }
     TLogoLoaderLink *LogoLoader() const { return m_logoLoader; }
     TForm_Debug2007 *ServiceConsole() const { return m_console; }
+    TLanSetup *LanSetup() const { return m_lanSetup; }
+    TForm_EDIDDVI *EdidWindow() const { return m_edid; }
     QStringList SerialPorts() const { return m_serialPorts; }
     TOperatorNames &Names() { return m_names; }
     QPushButton *FreezeButton() const { return m_freeze; }
@@ -155,6 +159,8 @@ private:
     TConnectionWatch *m_connectionWatch = nullptr;
     TLogoLoaderLink *m_logoLoader = nullptr;
     TForm_Debug2007 *m_console = nullptr;
+    TLanSetup *m_lanSetup = nullptr;
+    TForm_EDIDDVI *m_edid = nullptr;
     QString m_customisationPath;
     bool m_consoleKeyArmed = false;
 };
