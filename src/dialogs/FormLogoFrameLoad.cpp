@@ -33,6 +33,9 @@ namespace {
 
 constexpr int ElapsedIntervalMs = 1000;
 constexpr int MaxTimeoutMs = 3600 * 1000;
+// What browsers show for a GIF frame without a usable delay.
+constexpr int DefaultFrameDelayMs = 100;
+constexpr int ShortestFrameDelayMs = 20;
 
 const QString IdleStatus = QStringLiteral("Idle");
 const QString UpdatingStatus = QStringLiteral("Updating...");
@@ -97,6 +100,8 @@ TLogoFrameLoad::TLogoFrameLoad(QWidget *parent)
     m_levelDelay.setSingleShot(true);
     m_levelDelay.setInterval(LevelDelayMs);
     connect(&m_levelDelay, &QTimer::timeout, this, &TLogoFrameLoad::ApplyPendingLevel);
+    m_animation.setSingleShot(true);
+    connect(&m_animation, &QTimer::timeout, this, &TLogoFrameLoad::ShowNextFrame);
     connect(&m_converter, &TLogoFrameProcess::OnLLEVELEvent, this, &TLogoFrameLoad::OnAnimationLevel);
     connect(&m_converter, &TLogoFrameProcess::PictureRefused, this,
             [this](const QString &message) { TOperatorPrompt::Inform(this, message, TOperatorPrompt::Error); });
@@ -480,8 +485,29 @@ void TLogoFrameLoad::ShowPicture(const QImage &picture)
         picture.scaled(room.expandedTo(QSize(1, 1)), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
+void TLogoFrameLoad::StartAnimation()
+{
+    m_strip = m_converter.BmpProcessed();
+    m_stripFrame = -1;
+    ShowNextFrame();
+}
+
+void TLogoFrameLoad::ShowNextFrame()
+{
+    const int frames = std::max(1, m_converter.GIFNbImages());
+    const int frameHeight = int(PictureLimits::FrameHeightOf(m_strip.height(), frames));
+    m_stripFrame = (m_stripFrame + 1) % frames;
+    ShowPicture(m_strip.copy(0, m_stripFrame * frameHeight, m_strip.width(), frameHeight));
+    if (frames < 2)
+        return;
+    const std::vector<TGifFrame> &gifFrames = m_converter.GIF().Frames;
+    const int delayCs = size_t(m_stripFrame) < gifFrames.size() ? gifFrames[size_t(m_stripFrame)].DelayCs : 0;
+    m_animation.start(delayCs > 0 ? std::max(ShortestFrameDelayMs, delayCs * 10) : DefaultFrameDelayMs);
+}
+
 void TLogoFrameLoad::SetLoadedNone()
 {
+    m_animation.stop();
     m_loaded = lkNone;
     m_path.clear();
     m_converter.SetBmpLoad(QImage());
@@ -503,6 +529,7 @@ void TLogoFrameLoad::LoadPicture(const QString &path, bool fromThumbnail)
     if (TransferActive())
         return;
     SelectDestination(0);
+    m_animation.stop();
     if (!QFileInfo::exists(path)) {
         TOperatorPrompt::Inform(this, InvalidPictureMessage(QStringLiteral("%1 does not exist").arg(path)),
                                 TOperatorPrompt::Error);
@@ -527,9 +554,7 @@ void TLogoFrameLoad::LoadPicture(const QString &path, bool fromThumbnail)
             ReturnToIdle(TThreadFrame::FailureStatus());
             return;
         }
-        const QImage strip = m_converter.BmpProcessed();
-        const int frameHeight = int(PictureLimits::FrameHeightOf(strip.height(), m_converter.GIFNbImages()));
-        ShowPicture(strip.copy(0, 0, strip.width(), frameHeight));
+        StartAnimation();
     } else {
         m_loaded = lkStill;
         m_converter.SetBmpLoad(decoded.Value.Still);
@@ -755,6 +780,7 @@ void TLogoFrameLoad::ImportDownload()
     const QImage received = m_download.BmpProcessed();
     if (received.isNull())
         return;
+    m_animation.stop();
     m_loaded = lkStill;
     m_path.clear();
     m_converter.SetBmpLoad(received);

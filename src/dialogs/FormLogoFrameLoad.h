@@ -131,6 +131,10 @@ private:
     void UpdateTransferButtons();
     void SetLoadedNone();
     void ShowPicture(const QImage &picture);
+    // The display plays an animation from its strip, frame by frame with
+    // each frame's own delay.
+    void StartAnimation();
+    void ShowNextFrame();
     void Rekey();
     void ShowLevel();
     void ApplyPendingLevel();
@@ -179,6 +183,9 @@ private:
     QTimer m_watch;
     QTimer m_elapsed;
     QTimer m_levelDelay;
+    QTimer m_animation;
+    QImage m_strip;
+    int m_stripFrame = 0;
 
     QWidget *m_controls = nullptr;
     QLabel *m_display = nullptr;

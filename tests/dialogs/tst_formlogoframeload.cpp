@@ -293,6 +293,8 @@ private slots:
         const QString path = rig.Folder.Write("LOGO.GIF", EncodeGif(gif));
         rig.Loader.LoadPicture(path, false);
         QCOMPARE(rig.Loader.LoadedKind(), TLogoFrameLoad::lkAnimated);
+        // The display plays the animation, one frame at a time.
+        QCOMPARE(rig.Loader.DisplayedPicture().size(), QSize(10, 8));
         auto *destination = rig.Loader.findChild<QComboBox *>("ComboBox_Destination");
         QCOMPARE(destination->currentText(), QString::fromUtf8("Logo n°5 (Empty)"));
         QVERIFY(!destination->isEnabled());
