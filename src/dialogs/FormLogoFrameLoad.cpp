@@ -108,6 +108,7 @@ TLogoFrameLoad::TLogoFrameLoad(QWidget *parent)
 
     BuildWindow();
     SetDestinations(PictureLimits::StillLogoCount, 1, true, true, 1);
+    SetLumaKeyColor(m_keyColor);
     m_elapsedLabel->setText(ElapsedCaption(0));
     ReturnToIdle(IdleStatus);
 }
@@ -274,6 +275,8 @@ QWidget *TLogoFrameLoad::BuildTimeouts()
         layout->addWidget(new QLabel(name, panel));
         QLineEdit *entry = NumberField(QStringLiteral("Edit_") + name, value, false, panel);
         QLineEdit *inForce = NumberField(QStringLiteral("Edit_") + name + QStringLiteral("_InForce"), value, true, panel);
+        entry->setToolTip(QStringLiteral("%1 in milliseconds, Enter to apply").arg(name));
+        inForce->setToolTip(QStringLiteral("The %1 in force").arg(name));
         connect(entry, &QLineEdit::editingFinished, this,
                 [this, entry, inForce, set = timeout.Set, get = timeout.Get] { ApplyTimeout(entry, inForce, set, get); });
         layout->addWidget(entry);

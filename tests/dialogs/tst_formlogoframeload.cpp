@@ -335,6 +335,14 @@ private slots:
         QCOMPARE(int(sent[0].Flags), 34);
         QCOMPARE(int(sent[1].Flags), 34 + 64);
         QCOMPARE(int(sent[0].Number), 2);
+
+        // The animated logo takes animations only.
+        rig.Loader.ChooseDestination(rig.Index(PictureLimits::KindAnimatedLogo, PictureLimits::AnimatedLogoNumber));
+        rig.Loader.TransferToDevice();
+        QCOMPARE(rig.Prompt.Texts(), QStringList{"Wrong emplacement for still logo"});
+        QCOMPARE(rig.Loader.DestinationIndex(), 0);
+        QCOMPARE(rig.Loader.StatusText(), TThreadFrame::FailureStatus());
+        QCOMPARE(DestinationsSent(device).size(), 2);
     }
 
     void aPictureTooLargeForTheFrameIsRefused()
