@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+class QGroupBox;
 class QPushButton;
 class QTabWidget;
 class QToolBar;
@@ -23,8 +24,10 @@ class TConversion_V2;
 class TDeviceCommands;
 class TDeviceStatus;
 class TForm_About;
+class TForm_Customize;
 class TForm_Debug2007;
 class TForm_EDIDDVI;
+class TInputSection;
 class TGestionSlide;
 class TLanSetup;
 class TLogoLoaderLink;
@@ -33,6 +36,7 @@ class TMainStatusBar;
 class TMorlixVariables;
 class TMultiTimer;
 class TOperationPanel;
+struct TPageModels;
 class TSettingsFile;
 class TUpdatePanel;
 
@@ -93,6 +97,9 @@ public:
     TComDriverMorlix &Driver() const { return *m_driver; }
     TMorlixVariables &Changes() const { return *m_changes; }
     const TMainContext &Context() const { return *m_context; }
+    TPageModels &Models() const { return *m_models; }
+    // The pages in the order of TMainPageIndex.
+    const QVector<TMainPage *> &Pages() const { return m_pages; }
     TMainStatusBar *StatusBarPanels() const { return m_statusBar; }
     TConnectionOverlay *Overlay() const { return m_overlay; }
     TOperationPanel *OperationPanel() const { return m_operationPanel; }
@@ -109,6 +116,10 @@ public:
     TForm_EDIDDVI *EdidWindow() const { return m_edid; }
     QStringList SerialPorts() const { return m_serialPorts; }
     TOperatorNames &Names() { return m_names; }
+    TInputSection *InputSection() const { return m_inputSection; }
+    TForm_Customize *Customize() const { return m_customize; }
+    // Opens "Customize" on a row of its grids (-1: both groups, no row).
+    void OpenCustomize(int row);
     QPushButton *FreezeButton() const { return m_freeze; }
     QTimer &FastTimer() { return m_fastTimer; }
 
@@ -123,7 +134,9 @@ private:
     void BuildStatus();
     void RaiseOverlays();
     void ReportSerialAccess();
-    void ShowPending(const QString &title);
+    void BuildSections();
+    void ShowNames();
+    void TakeNamesFromCustomize();
     void OpenCustomisation();
     void SaveCustomisation(bool choosePath);
 
@@ -135,6 +148,7 @@ private:
     std::unique_ptr<TComDriverMorlix> m_driver;
     std::unique_ptr<TMorlixVariables> m_changes;
     std::unique_ptr<TConversion_V2> m_conversion;
+    std::unique_ptr<TPageModels> m_models;
     std::unique_ptr<TMainContext> m_context;
     std::unique_ptr<TCheckSum_Halvor> m_checksum;
     std::unique_ptr<TSettingsFile> m_settings;
@@ -145,6 +159,9 @@ private:
     QToolBar *m_toolBar = nullptr;
     QToolBar *m_fileToolBar = nullptr;
     QPushButton *m_freeze = nullptr;
+    QGroupBox *m_inputStrip = nullptr;
+    TInputSection *m_inputSection = nullptr;
+    TForm_Customize *m_customize = nullptr;
     TMainStatusBar *m_statusBar = nullptr;
     TConnectionOverlay *m_overlay = nullptr;
     TOperationPanel *m_operationPanel = nullptr;
