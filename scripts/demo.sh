@@ -11,7 +11,10 @@ cmake --build build --parallel "$(nproc)"
 echo "Built in build/."
 
 simulator=build/tools/morlix-sim/morlix-sim
-"$simulator" --tcp 10500 &
+# An output running 1080i at 50 Hz on a locked reference.
+output_demo=(--set OFORMAT=6 --set ORATE=6 --set REFFORMAT=6 --set REFFREQ=5000
+             --set OHSIZE=1920 --set OVSIZE=1080 --set REFLOCKSTATUS=1)
+"$simulator" --tcp 10500 "${output_demo[@]}" &
 simulator_pid=$!
 # The simulator goes when the application does, however it ends.
 trap 'kill "$simulator_pid" 2>/dev/null || true; wait "$simulator_pid" 2>/dev/null || true' EXIT

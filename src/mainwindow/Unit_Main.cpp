@@ -20,6 +20,7 @@
 #include "dialogs/ContypeCfg.h"
 #include "dialogs/OperatorPrompt.h"
 #include "dialogs/PendingWindow.h"
+#include "pages/OutputSection.h"
 #include "pages/PageModels.h"
 #include "link/ComDriverMorlix.h"
 #include "variables/Conversion_V2.h"
@@ -157,6 +158,20 @@ void TForm_Main::BuildPages()
     m_slide->Layer = TGestionSlide::_BringToFront;
     m_slide->SetPageControl(m_pageControl);
     connect(m_slide, &TGestionSlide::OnFinishSlide, this, &TForm_Main::RaiseOverlays);
+    BuildSections();
+}
+
+void TForm_Main::BuildSections()
+{
+    TOutputSection::THosts output;
+    output.OutputPage = m_pages[PageOutput]->Host();
+    output.ImagePage = m_pages[PageImage]->Host();
+    output.ZoomPage = m_pages[PageZoom]->Host();
+    output.PageStrip = m_client;
+    output.Window = this;
+    output.OutputPageShown = [this] { return m_slide->ItemIndex() == PageOutput; };
+    m_output = new TOutputSection(*m_context, output, this);
+    connect(m_slide, &TGestionSlide::OnFinishSlide, m_output, &TOutputSection::ApplyPatternWindowRule);
 }
 
 void TForm_Main::BuildCommands()

@@ -5,6 +5,8 @@
 #include "Unit_Main.h"
 #include "controls/Unit_GestionSlide.h"
 #include "dialogs/ContypeCfg.h"
+#include "dialogs/Unit_Pattern_Config.h"
+#include "pages/OutputSection.h"
 #include "link/ComDriverMorlix.h"
 
 #include <QApplication>
@@ -20,6 +22,8 @@ QVector<TWindowGrab::TWindow> TWindowGrab::GrabbedWindows()
              return w.ConnectionDialog();
          }},
         {QStringLiteral("about"), [](TForm_Main &w) -> QWidget * { return w.About(); }},
+        // Opened by the output page itself while a pattern with settings is on.
+        {QStringLiteral("pattern-config"), [](TForm_Main &w) -> QWidget * { return w.Output()->PatternWindow(); }},
     };
 }
 

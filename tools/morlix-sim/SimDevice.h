@@ -2,6 +2,7 @@
 #include "SimCommandParser.h"
 #include "SimDeviceState.h"
 #include "SimOperations.h"
+#include "SimOutput.h"
 #include "SimPictureMemories.h"
 
 #include <QByteArray>
@@ -21,6 +22,7 @@ public:
     const SimDeviceState &State() const { return m_state; }
     SimOperations &Operations() { return m_operations; }
     SimPictureMemories &Pictures() { return m_pictures; }
+    SimOutput &Output() { return m_output; }
 
     void Execute(const SimCommand &command);
 
@@ -57,4 +59,5 @@ private:
     SimDeviceState m_state;
     SimOperations m_operations;
     SimPictureMemories m_pictures;
+    SimOutput m_output;
 };
