@@ -20,6 +20,8 @@
 #include "dialogs/ContypeCfg.h"
 #include "dialogs/OperatorPrompt.h"
 #include "dialogs/PendingWindow.h"
+#include "dialogs/Unit_Customize.h"
+#include "pages/InputSection.h"
 #include "pages/OutputSection.h"
 #include "pages/PageModels.h"
 #include "link/ComDriverMorlix.h"
@@ -69,6 +71,7 @@ TForm_Main::TForm_Main(const TMainWindowOptions &options, QWidget *parent)
 
     BuildClientArea();
     BuildPages();
+    BuildSections();
     BuildCommands();
     BuildStatus();
     LayOutWindow();
@@ -118,9 +121,9 @@ void TForm_Main::BuildClientArea()
     m_freeze = new QPushButton(QStringLiteral("Freeze"), m_client);
     m_freeze->setObjectName(QStringLiteral("SpeedButton_IFREEZE"));
     m_freeze->setGeometry(8, 68, 100, 28);
-    auto *inputStrip = new QGroupBox(QStringLiteral("Input selection"), m_client);
-    inputStrip->setObjectName(QStringLiteral("GroupBox_InputSelection"));
-    inputStrip->setGeometry(PageLeft, 36, ClientWidth - PageLeft - 4, PageTop - 36 - 4);
+    m_inputStrip = new QGroupBox(QStringLiteral("Input selection"), m_client);
+    m_inputStrip->setObjectName(QStringLiteral("GroupBox_InputSelection"));
+    m_inputStrip->setGeometry(PageLeft, 36, ClientWidth - PageLeft - 4, PageTop - 36 - 4);
 
     // Laid over the page area; the sliding pages are raised above the client
     // area, so these are raised again after every slide.
@@ -158,11 +161,17 @@ void TForm_Main::BuildPages()
     m_slide->Layer = TGestionSlide::_BringToFront;
     m_slide->SetPageControl(m_pageControl);
     connect(m_slide, &TGestionSlide::OnFinishSlide, this, &TForm_Main::RaiseOverlays);
-    BuildSections();
 }
 
+// Each subsystem's controls, wherever they sit, belong to one section.
 void TForm_Main::BuildSections()
 {
+    m_inputSection = new TInputSection(
+        *m_context, {m_inputStrip, m_pages[PageInput]->Host(), m_pages[PageStatus]->Host()}, this);
+    m_customize = new TForm_Customize(this);
+    connect(m_customize, &TForm_Customize::Hidden, this, &TForm_Main::TakeNamesFromCustomize);
+    connect(m_inputSection, &TInputSection::RenameRequested, this, &TForm_Main::OpenCustomize);
+
     TOutputSection::THosts output;
     output.OutputPage = m_pages[PageOutput]->Host();
     output.ImagePage = m_pages[PageImage]->Host();
@@ -177,7 +186,7 @@ void TForm_Main::BuildSections()
 void TForm_Main::BuildCommands()
 {
     TDeviceCommands::TWindowCommands commands;
-    commands.Customize = [this] { ShowPending(QStringLiteral("Customize")); };
+    commands.Customize = [this] { OpenCustomize(-1); };
     commands.EdidDvi = [this] { ShowPending(QStringLiteral("EDID DVI")); };
     commands.LanSetup = [this] { ShowPending(QStringLiteral("Device LAN Setup")); };
     commands.ConnectionSetup = [this] { OpenConnectionDialog(); };
@@ -219,6 +228,7 @@ void TForm_Main::Initialise()
     m_connectionDialog->ClearPorts();
     for (const QString &port : m_serialPorts)
         m_connectionDialog->AddPort(port);
+    ShowNames();
     m_multiTimer->SetEnabled(true);
     m_slide->SetItemIndex(0);
     LoadSettings(m_settingsPath);
@@ -227,8 +237,37 @@ void TForm_Main::Initialise()
 void TForm_Main::LoadSettings(const QString &path)
 {
     m_settings->Load(path, m_names);
+    ShowNames();
     ReportSerialAccess();
     ShowCommunication(FromDriver);
+}
+
+// The committed names go to the names window as its saved names and onto
+// the buttons and headers.
+void TForm_Main::ShowNames()
+{
+    for (size_t i = 0; i < m_names.Inputs.size(); ++i)
+        m_customize->SetInputName(int(i + 1), m_names.Inputs[i]);
+    for (size_t i = 0; i < m_names.Audios.size(); ++i)
+        m_customize->SetAudioName(int(i + 1), m_names.Audios[i]);
+    m_inputSection->ApplyNames(m_names);
+}
+
+// The window has committed or reverted its edits by the time it hides.
+void TForm_Main::TakeNamesFromCustomize()
+{
+    for (size_t i = 0; i < m_names.Inputs.size(); ++i)
+        m_names.Inputs[i] = m_customize->InputName(int(i + 1));
+    for (size_t i = 0; i < m_names.Audios.size(); ++i)
+        m_names.Audios[i] = m_customize->AudioName(int(i + 1));
+    m_inputSection->ApplyNames(m_names);
+}
+
+void TForm_Main::OpenCustomize(int row)
+{
+    m_customize->SelectRow(row);
+    m_customize->show();
+    m_customize->raise();
 }
 
 bool TForm_Main::SaveSettings(const QString &path)
@@ -312,6 +351,7 @@ void TForm_Main::ConsoleKeyPressed()
 void TForm_Main::QuarterSecondTick()
 {
     m_connectionWatch->RefreshIndication();
+    m_inputSection->BlinkTick();
 }
 
 void TForm_Main::OneSecondTick()

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+class QGroupBox;
 class QPushButton;
 class QTabWidget;
 class QToolBar;
@@ -23,7 +24,9 @@ class TConversion_V2;
 class TDeviceCommands;
 class TDeviceStatus;
 class TForm_About;
+class TForm_Customize;
 class TForm_Debug2007;
+class TInputSection;
 class TGestionSlide;
 class TMainPage;
 class TMainStatusBar;
@@ -109,6 +112,10 @@ public:
     TForm_Debug2007 *ServiceConsole() const { return m_console; }
     QStringList SerialPorts() const { return m_serialPorts; }
     TOperatorNames &Names() { return m_names; }
+    TInputSection *InputSection() const { return m_inputSection; }
+    TForm_Customize *Customize() const { return m_customize; }
+    // Opens "Customize" on a row of its grids (-1: both groups, no row).
+    void OpenCustomize(int row);
     QPushButton *FreezeButton() const { return m_freeze; }
     QTimer &FastTimer() { return m_fastTimer; }
 
@@ -118,14 +125,15 @@ protected:
 private:
     void BuildClientArea();
     void BuildPages();
-    // The sections: each owns its Part's controls wherever they sit.
-    void BuildSections();
     void LayOutWindow();
     void BuildCommands();
     void BuildStatus();
     void RaiseOverlays();
     void ReportSerialAccess();
     void ShowPending(const QString &title);
+    void BuildSections();
+    void ShowNames();
+    void TakeNamesFromCustomize();
     void OpenCustomisation();
     void SaveCustomisation(bool choosePath);
 
@@ -148,6 +156,9 @@ private:
     QToolBar *m_toolBar = nullptr;
     QToolBar *m_fileToolBar = nullptr;
     QPushButton *m_freeze = nullptr;
+    QGroupBox *m_inputStrip = nullptr;
+    TInputSection *m_inputSection = nullptr;
+    TForm_Customize *m_customize = nullptr;
     TMainStatusBar *m_statusBar = nullptr;
     TConnectionOverlay *m_overlay = nullptr;
     TOperationPanel *m_operationPanel = nullptr;

@@ -196,6 +196,9 @@ void ShowReportedItem(TSmartItems *selector, int item, int subItem)
     selector->SetItemIndex(item);
     if (hidden)
         selector->SetItemVisible(item, false);
+    // A caption wider than the field slides on hover; the hint holds it whole.
+    if (selector->StyleType() == TSmartItems::_ComboBox)
+        selector->ListField()->setToolTip(selector->ListField()->Text());
 }
 
 void BindSmartItems(const TMainContext &context, TSmartItems *selector, int varNumber, const TItemTable &table)

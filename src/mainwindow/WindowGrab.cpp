@@ -7,6 +7,7 @@
 #include "dialogs/ContypeCfg.h"
 #include "dialogs/Unit_Pattern_Config.h"
 #include "pages/OutputSection.h"
+#include "dialogs/Unit_Customize.h"
 #include "link/ComDriverMorlix.h"
 
 #include <QApplication>
@@ -22,6 +23,11 @@ QVector<TWindowGrab::TWindow> TWindowGrab::GrabbedWindows()
              return w.ConnectionDialog();
          }},
         {QStringLiteral("about"), [](TForm_Main &w) -> QWidget * { return w.About(); }},
+        {QStringLiteral("customize"),
+         [](TForm_Main &w) -> QWidget * {
+             w.OpenCustomize(-1);
+             return w.Customize();
+         }},
         // Opened by the output page itself while a pattern with settings is on.
         {QStringLiteral("pattern-config"), [](TForm_Main &w) -> QWidget * { return w.Output()->PatternWindow(); }},
     };

@@ -54,6 +54,9 @@ void SimDevice::Write(int varNumber, int element, uint32_t value)
         // The type code is fixed; "0?" is the application saying it lost
         // the device, and needs no answer.
         return;
+    case ICHN:
+        m_signals.RequestInput(value);
+        return;
     case DIESE:
         if (value != 0)
             FullResend();
@@ -74,6 +77,8 @@ void SimDevice::Write(int varNumber, int element, uint32_t value)
     const int current = m_state.CurrentElement(varNumber);
     const int target = element < 0 ? current : element;
     StoreAndReport(varNumber, target, value);
+    if (varNumber == ICH)
+        m_signals.ActiveInputChanged();
 
     uint16_t followerValue = 0;
     if (SimCompanions::FollowerValue(varNumber, m_state.Value(varNumber, target), followerValue))

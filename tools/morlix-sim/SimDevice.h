@@ -4,6 +4,7 @@
 #include "SimOperations.h"
 #include "SimOutput.h"
 #include "SimPictureMemories.h"
+#include "SimSignals.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -23,6 +24,7 @@ public:
     SimOperations &Operations() { return m_operations; }
     SimPictureMemories &Pictures() { return m_pictures; }
     SimOutput &Output() { return m_output; }
+    SimSignals &Signals() { return m_signals; }
 
     void Execute(const SimCommand &command);
 
@@ -42,6 +44,7 @@ signals:
     void StoreRequested();
 
 private:
+    friend class SimSignals;
     void Request(int varNumber);
     void FullResend();
     void StoreAndReport(int varNumber, int element, uint32_t value);
@@ -60,4 +63,5 @@ private:
     SimOperations m_operations;
     SimPictureMemories m_pictures;
     SimOutput m_output;
+    SimSignals m_signals{*this};
 };
