@@ -26,8 +26,10 @@ class TDeviceStatus;
 class TForm_About;
 class TForm_Customize;
 class TForm_Debug2007;
+class TForm_EDIDDVI;
 class TInputSection;
 class TGestionSlide;
+class TLanSetup;
 class TMainPage;
 class TMainStatusBar;
 class TMorlixVariables;
@@ -110,6 +112,8 @@ public:
     TConnectionWatch *ConnectionWatch() const { return m_connectionWatch; }
     TOutputSection *Output() const { return m_output; }
     TForm_Debug2007 *ServiceConsole() const { return m_console; }
+    TLanSetup *LanSetup() const { return m_lanSetup; }
+    TForm_EDIDDVI *EdidWindow() const { return m_edid; }
     QStringList SerialPorts() const { return m_serialPorts; }
     TOperatorNames &Names() { return m_names; }
     TInputSection *InputSection() const { return m_inputSection; }
@@ -130,7 +134,6 @@ private:
     void BuildStatus();
     void RaiseOverlays();
     void ReportSerialAccess();
-    void ShowPending(const QString &title);
     void BuildSections();
     void ShowNames();
     void TakeNamesFromCustomize();
@@ -173,6 +176,8 @@ private:
     TConnectionWatch *m_connectionWatch = nullptr;
     TOutputSection *m_output = nullptr;
     TForm_Debug2007 *m_console = nullptr;
+    TLanSetup *m_lanSetup = nullptr;
+    TForm_EDIDDVI *m_edid = nullptr;
     QString m_customisationPath;
     bool m_consoleKeyArmed = false;
 };
