@@ -9,6 +9,7 @@
 #include "Form_About.h"
 #include "LanSetup.h"
 #include "LcdBrightnessPopup.h"
+#include "LogoLoaderLink.h"
 #include "MainPages.h"
 #include "MainStatusBar.h"
 #include "MessagePanels.h"
@@ -24,6 +25,7 @@
 #include "dialogs/Unit_Customize.h"
 #include "dialogs/Unit_EDID_DVI.h"
 #include "pages/InputSection.h"
+#include "pages/OutputSection.h"
 #include "pages/PageModels.h"
 #include "link/ComDriverMorlix.h"
 #include "variables/Conversion_V2.h"
@@ -109,6 +111,8 @@ TForm_Main::~TForm_Main()
 {
     // The pages' handlers refer to widgets: stop the reports before they go.
     m_driver->disconnect(this);
+    // The loader's threads give the link back before the link goes.
+    delete m_logoLoader;
     m_driver->Close();
 }
 
@@ -178,6 +182,16 @@ void TForm_Main::BuildSections()
     m_customize = new TForm_Customize(this);
     connect(m_customize, &TForm_Customize::Hidden, this, &TForm_Main::TakeNamesFromCustomize);
     connect(m_inputSection, &TInputSection::RenameRequested, this, &TForm_Main::OpenCustomize);
+
+    TOutputSection::THosts output;
+    output.OutputPage = m_pages[PageOutput]->Host();
+    output.ImagePage = m_pages[PageImage]->Host();
+    output.ZoomPage = m_pages[PageZoom]->Host();
+    output.PageStrip = m_client;
+    output.Window = this;
+    output.OutputPageShown = [this] { return m_slide->ItemIndex() == PageOutput; };
+    m_output = new TOutputSection(*m_context, output, this);
+    connect(m_slide, &TGestionSlide::OnFinishSlide, m_output, &TOutputSection::ApplyPatternWindowRule);
 }
 
 void TForm_Main::BuildCommands()
@@ -197,6 +211,9 @@ void TForm_Main::BuildCommands()
         m_about->raise();
     };
     m_commands = new TDeviceCommands(*m_context, this, menuBar(), m_toolBar, m_fileToolBar, m_freeze, commands);
+    // The recent pictures' list lives beside the settings file.
+    m_logoLoader = new TLogoLoaderLink(*m_context, this, m_toolBar,
+                                       QFileInfo(m_settingsPath).absoluteDir().filePath(QStringLiteral("ImagesFile.ini")));
 }
 
 void TForm_Main::BuildStatus()

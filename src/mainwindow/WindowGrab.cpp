@@ -6,10 +6,14 @@
 #include "controls/Unit_GestionSlide.h"
 #include "console/Unit_Debug2007.h"
 #include "dialogs/ContypeCfg.h"
+#include "dialogs/Unit_Pattern_Config.h"
+#include "pages/OutputSection.h"
 #include "dialogs/Unit_Customize.h"
 #include "dialogs/Unit_EDID_DVI.h"
 #include "dialogs/Unit_lansetup.h"
 #include "LanSetup.h"
+#include "LogoLoaderLink.h"
+#include "dialogs/FormLogoFrameLoad.h"
 #include "link/ComDriverMorlix.h"
 
 #include <QApplication>
@@ -36,6 +40,13 @@ QVector<TWindowGrab::TWindow> TWindowGrab::GrabbedWindows()
              w.EdidWindow()->Open();
              return w.EdidWindow();
          }},
+        {QStringLiteral("loader"),
+         [](TForm_Main &w) -> QWidget * {
+             w.LogoLoader()->Prepare();
+             return w.LogoLoader()->Loader();
+         }},
+        // Opened by the output page itself while a pattern with settings is on.
+        {QStringLiteral("pattern-config"), [](TForm_Main &w) -> QWidget * { return w.Output()->PatternWindow(); }},
         {QStringLiteral("service-console"), [](TForm_Main &w) -> QWidget * { return w.ServiceConsole(); }},
     };
 }
