@@ -1,6 +1,7 @@
 #pragma once
 #include "SimLink.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -20,6 +21,7 @@ struct SimOptions
     int OperationStepMs = 200;
     int SwitchMs = 300;       // ICHN to ICH
     QStringList Signals;      // --signal N:FORMAT, in order
+    QSet<int> IgnoredWrites;  // --ignore VAR
 
     bool HasTransport() const { return TcpPort || UdpPort || !PtyPath.isEmpty() || !SerialDevice.isEmpty(); }
 
