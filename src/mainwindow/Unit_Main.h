@@ -33,6 +33,7 @@ class TMainStatusBar;
 class TMorlixVariables;
 class TMultiTimer;
 class TOperationPanel;
+class TOutputSection;
 struct TPageModels;
 class TSettingsFile;
 class TUpdatePanel;
@@ -107,6 +108,7 @@ public:
     TDeviceStatus *DeviceStatus() const { return m_deviceStatus; }
     TDeviceCommands *Commands() const { return m_commands; }
     TConnectionWatch *ConnectionWatch() const { return m_connectionWatch; }
+    TOutputSection *Output() const { return m_output; }
     TForm_Debug2007 *ServiceConsole() const { return m_console; }
     QStringList SerialPorts() const { return m_serialPorts; }
     TOperatorNames &Names() { return m_names; }
@@ -169,6 +171,7 @@ private:
     TDeviceStatus *m_deviceStatus = nullptr;
     TDeviceCommands *m_commands = nullptr;
     TConnectionWatch *m_connectionWatch = nullptr;
+    TOutputSection *m_output = nullptr;
     TForm_Debug2007 *m_console = nullptr;
     QString m_customisationPath;
     bool m_consoleKeyArmed = false;

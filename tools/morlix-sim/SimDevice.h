@@ -2,6 +2,7 @@
 #include "SimCommandParser.h"
 #include "SimDeviceState.h"
 #include "SimOperations.h"
+#include "SimOutput.h"
 #include "SimPictureMemories.h"
 #include "SimSignals.h"
 
@@ -23,6 +24,7 @@ public:
     const SimDeviceState &State() const { return m_state; }
     SimOperations &Operations() { return m_operations; }
     SimPictureMemories &Pictures() { return m_pictures; }
+    SimOutput &Output() { return m_output; }
     SimSignals &Signals() { return m_signals; }
 
     void Execute(const SimCommand &command);
@@ -66,6 +68,7 @@ private:
     SimDeviceState m_state;
     SimOperations m_operations;
     SimPictureMemories m_pictures;
+    SimOutput m_output;
     SimSignals m_signals{*this};
     QSet<int> m_ignoredWrites;
 };
