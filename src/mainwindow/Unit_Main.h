@@ -27,6 +27,9 @@ class TForm_About;
 class TForm_Customize;
 class TForm_Debug2007;
 class TInputSection;
+class TForm_SaveLoadConfigTotal;
+class TForm_SavePreset;
+class TZoomSection;
 class TGestionSlide;
 class TMainPage;
 class TMainStatusBar;
@@ -109,6 +112,9 @@ public:
     TDeviceCommands *Commands() const { return m_commands; }
     TConnectionWatch *ConnectionWatch() const { return m_connectionWatch; }
     TOutputSection *Output() const { return m_output; }
+    TZoomSection *Zoom() const { return m_zoom; }
+    TForm_SavePreset *Presets() const { return m_presets; }
+    TForm_SaveLoadConfigTotal *ConfigTotal() const { return m_configTotal; }
     TForm_Debug2007 *ServiceConsole() const { return m_console; }
     QStringList SerialPorts() const { return m_serialPorts; }
     TOperatorNames &Names() { return m_names; }
@@ -132,6 +138,7 @@ private:
     void ReportSerialAccess();
     void ShowPending(const QString &title);
     void BuildSections();
+    void BuildZoom();
     void ShowNames();
     void TakeNamesFromCustomize();
     void OpenCustomisation();
@@ -172,6 +179,9 @@ private:
     TDeviceCommands *m_commands = nullptr;
     TConnectionWatch *m_connectionWatch = nullptr;
     TOutputSection *m_output = nullptr;
+    TZoomSection *m_zoom = nullptr;
+    TForm_SaveLoadConfigTotal *m_configTotal = nullptr;
+    TForm_SavePreset *m_presets = nullptr;
     TForm_Debug2007 *m_console = nullptr;
     QString m_customisationPath;
     bool m_consoleKeyArmed = false;

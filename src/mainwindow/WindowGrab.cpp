@@ -8,6 +8,8 @@
 #include "dialogs/Unit_Pattern_Config.h"
 #include "pages/OutputSection.h"
 #include "dialogs/Unit_Customize.h"
+#include "dialogs/Unit_SaveLoadConfigTotal.h"
+#include "dialogs/Unit_SavePreset.h"
 #include "link/ComDriverMorlix.h"
 
 #include <QApplication>
@@ -30,6 +32,18 @@ QVector<TWindowGrab::TWindow> TWindowGrab::GrabbedWindows()
          }},
         // Opened by the output page itself while a pattern with settings is on.
         {QStringLiteral("pattern-config"), [](TForm_Main &w) -> QWidget * { return w.Output()->PatternWindow(); }},
+        // Opened by the zoom page's "Preset (Load && Save)".
+        {QStringLiteral("presets"),
+         [](TForm_Main &w) -> QWidget * {
+             w.Presets()->ShowAtPointer();
+             return w.Presets();
+         }},
+        // Shown modally while a sequence runs.
+        {QStringLiteral("config-progress"),
+         [](TForm_Main &w) -> QWidget * {
+             w.ConfigTotal()->show();
+             return w.ConfigTotal();
+         }},
     };
 }
 
