@@ -44,8 +44,8 @@ int SizeCaption(int size)
 TFieldRange FieldRange(bool isPosition, bool pixelUnits)
 {
     if (pixelUnits)
-        return isPosition ? TFieldRange{0, 20000, -10000, 10000, QStringLiteral("Pixel"), PixelLow}
-                          : TFieldRange{0, 10000, 0, 10000, QStringLiteral("Pixel"), 0};
+        return isPosition ? TFieldRange{0, 20000, -10000, 10000, QStringLiteral(" Pixel"), PixelLow}
+                          : TFieldRange{0, 10000, 0, 10000, QStringLiteral(" Pixel"), 0};
     return isPosition ? TFieldRange{0, 10000, 0, 100, QStringLiteral("%"), 0}
                       : TFieldRange{100, 10000, 10, 1000, QStringLiteral("%"), 0};
 }
