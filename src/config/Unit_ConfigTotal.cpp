@@ -42,12 +42,23 @@ bool TConfigTotal::Refuse(const QString &text)
     return false;
 }
 
-bool TConfigTotal::Begin(TConfigSequence sequence, const TZoomSlots &zoom, bool needsDevice)
+namespace {
+QString NeverReported(int slot)
+{
+    return slot == 0 ? QStringLiteral("The device has not reported the zoom in use yet: nothing was sent")
+                     : QStringLiteral("The device has not reported preset %1 yet: nothing was sent").arg(slot);
+}
+} // namespace
+
+bool TConfigTotal::Begin(TConfigSequence sequence, const TZoomSlots &zoom, bool needsDevice, int sentSlot)
 {
     if (m_sequence != TConfigSequence::None)
         return Refuse(QStringLiteral("Another configuration sequence is running"));
     if (needsDevice && !m_driver.Connected())
         return Refuse(NotConnectedMessage());
+    // A slot the device never reported is never sent.
+    if (sentSlot >= 0 && !zoom.SlotReported(sentSlot))
+        return Refuse(NeverReported(sentSlot));
     m_sequence = sequence;
     m_slots = zoom;
     m_step = 1;
@@ -61,18 +72,10 @@ bool TConfigTotal::Begin(TConfigSequence sequence, const TZoomSlots &zoom, bool 
     return true;
 }
 
-namespace {
-QString NeverReported(int slot)
-{
-    return slot == 0 ? QStringLiteral("The device has not reported the zoom in use yet: nothing was sent")
-                     : QStringLiteral("The device has not reported preset %1 yet: nothing was sent").arg(slot);
-}
-} // namespace
-
 bool TConfigTotal::StartFileWrite(const QString &path, const TZoomSlots &zoom, const TPresetCaptions &captions)
 {
     // Nothing goes to the device: a file can be written without one.
-    if (!Begin(TConfigSequence::FileWrite, zoom, false))
+    if (!Begin(TConfigSequence::FileWrite, zoom, false, -1))
         return false;
     m_path = path;
     m_captions = captions;
@@ -82,36 +85,31 @@ bool TConfigTotal::StartFileWrite(const QString &path, const TZoomSlots &zoom, c
 bool TConfigTotal::StartFileRead(const QString &path, const TZoomSlots &zoom)
 {
     // The read ends by sending the zoom in use again.
-    if (m_sequence == TConfigSequence::None && m_driver.Connected() && !zoom.SlotReported(0))
-        return Refuse(NeverReported(0));
-    if (!Begin(TConfigSequence::FileRead, zoom, true))
+    if (!Begin(TConfigSequence::FileRead, zoom, true, 0))
         return false;
     m_path = path;
     return true;
 }
 
-bool TConfigTotal::StartPresetStore(int preset, const TZoomSlots &zoom)
+bool TConfigTotal::StartPreset(TConfigSequence sequence, int preset, const TZoomSlots &zoom)
 {
     if (preset < 1 || preset > ZoomSlots::PresetCount)
         return Refuse(QStringLiteral("No preset %1").arg(preset));
-    if (m_sequence == TConfigSequence::None && m_driver.Connected() && !zoom.SlotReported(0))
-        return Refuse(NeverReported(0));
-    if (!Begin(TConfigSequence::PresetStore, zoom, true))
+    // A store sends the zoom in use, a recall the preset.
+    if (!Begin(sequence, zoom, true, sequence == TConfigSequence::PresetStore ? 0 : preset))
         return false;
     m_preset = preset;
     return true;
 }
 
+bool TConfigTotal::StartPresetStore(int preset, const TZoomSlots &zoom)
+{
+    return StartPreset(TConfigSequence::PresetStore, preset, zoom);
+}
+
 bool TConfigTotal::StartPresetRecall(int preset, const TZoomSlots &zoom)
 {
-    if (preset < 1 || preset > ZoomSlots::PresetCount)
-        return Refuse(QStringLiteral("No preset %1").arg(preset));
-    if (m_sequence == TConfigSequence::None && m_driver.Connected() && !zoom.SlotReported(preset))
-        return Refuse(NeverReported(preset));
-    if (!Begin(TConfigSequence::PresetRecall, zoom, true))
-        return false;
-    m_preset = preset;
-    return true;
+    return StartPreset(TConfigSequence::PresetRecall, preset, zoom);
 }
 
 void TConfigTotal::Abort()

@@ -63,7 +63,9 @@ signals:
     void Finished(TConfigOutcome outcome);
 
 private:
-    bool Begin(TConfigSequence sequence, const TZoomSlots &zoom, bool needsDevice);
+    // sentSlot: the slot of the zoom tables the sequence sends, -1 none.
+    bool Begin(TConfigSequence sequence, const TZoomSlots &zoom, bool needsDevice, int sentSlot);
+    bool StartPreset(TConfigSequence sequence, int preset, const TZoomSlots &zoom);
     bool Refuse(const QString &text);
     void Tick();
     void RunPresetStore();

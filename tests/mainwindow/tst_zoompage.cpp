@@ -16,6 +16,7 @@
 
 #include <QAbstractButton>
 #include <QGroupBox>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QSlider>
@@ -329,6 +330,26 @@ private slots:
         QCOMPARE(ConfigTotalFile::Load(chosen).Slots.Value(ZMHPOS, 2), uint16_t(222));
         QCOMPARE(progress.Engine().Running(), TConfigSequence::None);
         QVERIFY(!presets.isVisible());
+    }
+
+    void closingTheProgressWindowAborts()
+    {
+        PageRig rig;
+        TForm_SaveLoadConfigTotal progress(rig.driver);
+        progress.Engine().SetTickInterval(20);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("never.mlx");
+        int stepsSeen = 0;
+        connect(&progress.Engine(), &TConfigTotal::Progress, this, [&](int step, int, int, int) {
+            if (step > 0 && ++stepsSeen == 3)
+                QTest::keyClick(&progress, Qt::Key_Escape);
+        });
+        QCOMPARE(progress.RunFileWrite(path, TZoomSlots{}, {}), TConfigOutcome::Aborted);
+        QCOMPARE(progress.Engine().Running(), TConfigSequence::None);
+        QVERIFY(!progress.isVisible());
+        QTest::qWait(100);
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(progress.Caption()->text(), TForm_SaveLoadConfigTotal::SaveCaption());
     }
 
     void presetStoreThenAPageEditChangesTheZoomInUseOnly()
