@@ -6,6 +6,7 @@
 #include "DeviceCommands.h"
 #include "DeviceStatus.h"
 #include "Form_About.h"
+#include "LanSetup.h"
 #include "LcdBrightnessPopup.h"
 #include "MainPages.h"
 #include "MainStatusBar.h"
@@ -19,8 +20,8 @@
 #include "controls/Unit_GestionSlide.h"
 #include "dialogs/ContypeCfg.h"
 #include "dialogs/OperatorPrompt.h"
-#include "dialogs/PendingWindow.h"
 #include "dialogs/Unit_Customize.h"
+#include "dialogs/Unit_EDID_DVI.h"
 #include "pages/InputSection.h"
 #include "pages/OutputSection.h"
 #include "pages/ZoomSection.h"
@@ -204,8 +205,8 @@ void TForm_Main::BuildCommands()
 {
     TDeviceCommands::TWindowCommands commands;
     commands.Customize = [this] { OpenCustomize(-1); };
-    commands.EdidDvi = [this] { ShowPending(QStringLiteral("EDID DVI")); };
-    commands.LanSetup = [this] { ShowPending(QStringLiteral("Device LAN Setup")); };
+    commands.EdidDvi = [this] { m_edid->Open(); };
+    commands.LanSetup = [this] { m_lanSetup->Open(); };
     commands.ConnectionSetup = [this] { OpenConnectionDialog(); };
     commands.OpenFile = [this] { OpenCustomisation(); };
     commands.SaveFile = [this] { SaveCustomisation(m_customisationPath.isEmpty()); };
@@ -234,6 +235,9 @@ void TForm_Main::BuildStatus()
     m_connectionWatch = new TConnectionWatch(*m_context, m_overlay, m_statusBar, m_about,
                                              [this](uint16_t deviceType) { m_deviceStatus->Identify(deviceType); },
                                              this);
+    m_edid = new TForm_EDIDDVI(*m_context, this);
+    connect(m_deviceStatus, &TDeviceStatus::DeviceIdentified, m_edid, &TForm_EDIDDVI::RebuildLists);
+    m_lanSetup = new TLanSetup(*m_context, this);
     // Until a device has said what it is, the caption says "Unknown" (the
     // About window starts out as "About Unknown" by itself).
     setWindowTitle(QStringLiteral("Unknown"));
@@ -393,13 +397,6 @@ void TForm_Main::RaiseOverlays()
         overlay->raise();
 }
 
-void TForm_Main::ShowPending(const QString &title)
-{
-    auto *window = new TPendingWindow(title, this);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
-}
-
 void TForm_Main::OpenCustomisation()
 {
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open Your Customization"),
@@ -431,6 +428,8 @@ void TForm_Main::closeEvent(QCloseEvent *event)
 {
     SaveSettings(m_settingsPath);
     m_about->close();
+    // An EDID choice not applied goes back, as when its window is closed.
+    m_edid->close();
     if (m_console)
         m_console->close();
     event->accept();

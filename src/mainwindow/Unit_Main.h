@@ -26,11 +26,13 @@ class TDeviceStatus;
 class TForm_About;
 class TForm_Customize;
 class TForm_Debug2007;
+class TForm_EDIDDVI;
 class TInputSection;
 class TForm_SaveLoadConfigTotal;
 class TForm_SavePreset;
 class TZoomSection;
 class TGestionSlide;
+class TLanSetup;
 class TMainPage;
 class TMainStatusBar;
 class TMorlixVariables;
@@ -116,6 +118,8 @@ public:
     TForm_SavePreset *Presets() const { return m_presets; }
     TForm_SaveLoadConfigTotal *ConfigTotal() const { return m_configTotal; }
     TForm_Debug2007 *ServiceConsole() const { return m_console; }
+    TLanSetup *LanSetup() const { return m_lanSetup; }
+    TForm_EDIDDVI *EdidWindow() const { return m_edid; }
     QStringList SerialPorts() const { return m_serialPorts; }
     TOperatorNames &Names() { return m_names; }
     TInputSection *InputSection() const { return m_inputSection; }
@@ -136,7 +140,6 @@ private:
     void BuildStatus();
     void RaiseOverlays();
     void ReportSerialAccess();
-    void ShowPending(const QString &title);
     void BuildSections();
     void BuildZoom();
     void ShowNames();
@@ -183,6 +186,8 @@ private:
     TForm_SaveLoadConfigTotal *m_configTotal = nullptr;
     TForm_SavePreset *m_presets = nullptr;
     TForm_Debug2007 *m_console = nullptr;
+    TLanSetup *m_lanSetup = nullptr;
+    TForm_EDIDDVI *m_edid = nullptr;
     QString m_customisationPath;
     bool m_consoleKeyArmed = false;
 };

@@ -8,8 +8,11 @@
 #include "dialogs/Unit_Pattern_Config.h"
 #include "pages/OutputSection.h"
 #include "dialogs/Unit_Customize.h"
+#include "dialogs/Unit_EDID_DVI.h"
 #include "dialogs/Unit_SaveLoadConfigTotal.h"
 #include "dialogs/Unit_SavePreset.h"
+#include "dialogs/Unit_lansetup.h"
+#include "LanSetup.h"
 #include "link/ComDriverMorlix.h"
 
 #include <QApplication>
@@ -29,6 +32,12 @@ QVector<TWindowGrab::TWindow> TWindowGrab::GrabbedWindows()
          [](TForm_Main &w) -> QWidget * {
              w.OpenCustomize(-1);
              return w.Customize();
+         }},
+        {QStringLiteral("lan-setup"), [](TForm_Main &w) -> QWidget * { return w.LanSetup()->Dialog(); }},
+        {QStringLiteral("edid-dvi"),
+         [](TForm_Main &w) -> QWidget * {
+             w.EdidWindow()->Open();
+             return w.EdidWindow();
          }},
         // Opened by the output page itself while a pattern with settings is on.
         {QStringLiteral("pattern-config"), [](TForm_Main &w) -> QWidget * { return w.Output()->PatternWindow(); }},

@@ -82,7 +82,8 @@ private slots:
         QTest::newRow("format name index") << QByteArray("5FI") << QByteArrayList{"FI5", "Fi5"};
         QTest::newRow("new input") << QByteArray("3Ic") << QByteArrayList{"Ic3", "IC3"};
         QTest::newRow("standby") << QByteArray("2wS") << QByteArrayList{"wS2", "ws1"};
-        QTest::newRow("reference") << QByteArray("4XR") << QByteArrayList{"XR4", "XA4"};
+        QTest::newRow("reference") << QByteArray("4XR")
+                                   << QByteArrayList{"XR4", "XA4", "XF0", "XT6000", "OW720", "OH576", "XL1"};
         QTest::newRow("audio reference") << QByteArray("1AF") << QByteArrayList{"AF1", "Af1"};
         QTest::newRow("master volume floor") << QByteArray("0AV") << QByteArrayList{"AV0", "Av78"};
         QTest::newRow("master volume unity") << QByteArray("29AV") << QByteArrayList{"AV29", "Av128"};
@@ -197,14 +198,38 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(log.Lines, (QByteArrayList{"Ia1", "Ia0", "RK1", "RK0"}), 5000);
     }
 
-    void storeAsksToSave()
+    void storesAskToSave_data()
     {
+        QTest::addColumn<QByteArray>("command");
+        QTest::addColumn<int>("varNumber");
+        QTest::newRow("settings") << QByteArray("1YS") << int(STORE);
+        QTest::newRow("EDID") << QByteArray("1ES") << int(EDIDSTORE);
+        QTest::newRow("LAN") << QByteArray("1ns") << int(LANSTORE);
+    }
+    void storesAskToSave()
+    {
+        QFETCH(QByteArray, command);
+        QFETCH(int, varNumber);
         SimDevice device;
         device.Operations().SetStepInterval(1);
         QSignalSpy saved(&device, &SimDevice::StoreRequested);
-        Send(device, "1YS");
+        Send(device, command);
         QTRY_COMPARE_WITH_TIMEOUT(saved.count(), 1, 5000);
-        QCOMPARE(device.State().Value(STORE), uint16_t(0));
+        QCOMPARE(device.State().Value(varNumber), uint16_t(0));
+    }
+
+    void lanWritesLandInTheSelectedSlot()
+    {
+        // The dialog's write sequence: the selector, then the bytes of its slot.
+        SimDevice device;
+        ReportLog log(device);
+        Send(device, "1na10nw2na254nz0na8000np");
+        QCOMPARE(device.State().Value(LANIP4, 1), uint16_t(10));
+        QCOMPARE(device.State().Value(LANIP1, 2), uint16_t(254));
+        QCOMPARE(device.State().Value(LANIPPORT, 0), uint16_t(8000));
+        QCOMPARE(device.State().Value(LANIP4, 0), VarTable[LANIP4].Default);
+        // Each value is reported behind its slot's status index.
+        QCOMPARE(log.Lines.mid(0, 4), (QByteArrayList{"na1", "nb1", "nb1", "nw10"}));
     }
 
     void factoryResetRestoresAndReportsDefaults()

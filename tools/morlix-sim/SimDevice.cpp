@@ -193,6 +193,10 @@ void SimDevice::OnOperationFinished(int varNumber)
 {
     switch (varNumber) {
     case STORE:
+    case EDIDSTORE:
+    case LANSTORE:
+        // The EDID choice and the LAN settings live in the device's own
+        // memory, like the stored settings: all three survive a restart.
         emit StoreRequested();
         break;
     case FACTORYRESET:
@@ -215,7 +219,7 @@ void SimDevice::OnOperationFinished(int varNumber)
         break;
     default:
         // The remaining operations act on parts of the device the simulator
-        // does not model (signal measurement, EEPROM, EDID, pictures).
+        // does not model (signal measurement, pictures).
         break;
     }
     if (SimOperations::KindOf(varNumber) != 0) {

@@ -44,7 +44,8 @@ public:
 
 signals:
     void Report(const QByteArray &line);
-    // STORE finished: the owner saves the state where it keeps it.
+    // STORE, EDIDSTORE or LANSTORE finished: the owner saves the state
+    // where it keeps it.
     void StoreRequested();
 
 private:

@@ -21,7 +21,7 @@ struct OptionSet
     QCommandLineOption DropEvery{"drop-every", "Drop every Nth report.", "N"};
     QCommandLineOption NoiseEvery{"noise-every", "Send a garbage line before every Nth report.", "N"};
     QCommandLineOption CloseAfter{"close-after", "Close the connection after N reports.", "N"};
-    QCommandLineOption State{"state", "Load the state from FILE; save it on STORE and at exit.", "FILE"};
+    QCommandLineOption State{"state", "Load the state from FILE; save it on STORE, EDIDSTORE, LANSTORE and at exit.", "FILE"};
     QCommandLineOption Set{"set", "Start with NAME=VALUE (NAME[i]=VALUE for an element); repeatable.", "NAME=VALUE"};
     QCommandLineOption Log{"log", "Print every command and report on standard error."};
     QCommandLineOption OperationStep{"op-step", "Duration of one step of a one-shot operation (default 200).", "MS"};

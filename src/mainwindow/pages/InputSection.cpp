@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
+#include <algorithm>
 #include <cmath>
 
 using namespace InputTables;
@@ -96,7 +97,7 @@ void TInputSection::BuildStrip(QWidget *strip)
         button->setProperty("tag", input);
         button->setCheckable(true);
         button->setIcon(Glyph(false));
-        button->setGeometry(ColumnLeft(input), ButtonTop, m_columnWidth - 4, ButtonHeight);
+        button->setGeometry(ColumnLeft(input), ButtonTop, m_columnWidth, ButtonHeight);
         button->setVisible(input <= ShownInputCount);
         button->setContextMenuPolicy(Qt::CustomContextMenu);
         // The pressed button follows ICH only: the click asks, the device decides.
@@ -232,7 +233,14 @@ void TInputSection::ConnectHandlers()
     for (int varNumber : {INAME, ISYNC, IHPOL, IVPOL, IFREQLINE, IFREQFIELD, IDVI_IS_HDCP, ODVI_IS_HDCP, REFSTATUS,
                           REFFORMAT, REFFREQ, REFLOCKSTATUS})
         changes.OnChange(varNumber, [this] { ShowStatus(); });
-    changes.onDEVChange([this] { ApplyAvailability(); });
+    // DEV is reported on every presence check: act on a change of identity only.
+    changes.onDEVChange([this] {
+        const bool identified = DeviceIdentity::IsKnown(m_context.Driver.GetVar(DEV));
+        if (identified == m_identified)
+            return;
+        m_identified = identified;
+        ApplyAvailability();
+    });
 }
 
 void TInputSection::ShowActiveInput()
@@ -271,7 +279,7 @@ void TInputSection::ShowType(int input)
 void TInputSection::ApplyAvailability()
 {
     // Until the device has said what it is, every item is offered.
-    const bool identified = DeviceIdentity::IsKnown(m_context.Driver.GetVar(DEV));
+    const bool identified = m_identified;
     for (int input = 1; input <= InputCount; ++input) {
         TSmartItems *type = Selector(TypeRow, input);
         for (int item = 0; item < Types.Count(); ++item)

@@ -96,6 +96,7 @@ private:
     QTableWidget *m_statusGrid = nullptr;
     QMenu *m_buttonMenu = nullptr;
     int m_menuInput = 0;
+    bool m_identified = false;
     int m_blinkInput = 0;
     bool m_blinkLit = false;
 };
