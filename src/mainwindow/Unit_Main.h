@@ -33,6 +33,7 @@ class TForm_SavePreset;
 class TZoomSection;
 class TGestionSlide;
 class TLanSetup;
+class TLogoLoaderLink;
 class TMainPage;
 class TMainStatusBar;
 class TMorlixVariables;
@@ -117,6 +118,7 @@ public:
     TZoomSection *Zoom() const { return m_zoom; }
     TForm_SavePreset *Presets() const { return m_presets; }
     TForm_SaveLoadConfigTotal *ConfigTotal() const { return m_configTotal; }
+    TLogoLoaderLink *LogoLoader() const { return m_logoLoader; }
     TForm_Debug2007 *ServiceConsole() const { return m_console; }
     TLanSetup *LanSetup() const { return m_lanSetup; }
     TForm_EDIDDVI *EdidWindow() const { return m_edid; }
@@ -185,6 +187,7 @@ private:
     TZoomSection *m_zoom = nullptr;
     TForm_SaveLoadConfigTotal *m_configTotal = nullptr;
     TForm_SavePreset *m_presets = nullptr;
+    TLogoLoaderLink *m_logoLoader = nullptr;
     TForm_Debug2007 *m_console = nullptr;
     TLanSetup *m_lanSetup = nullptr;
     TForm_EDIDDVI *m_edid = nullptr;

@@ -13,6 +13,8 @@
 #include "dialogs/Unit_SavePreset.h"
 #include "dialogs/Unit_lansetup.h"
 #include "LanSetup.h"
+#include "LogoLoaderLink.h"
+#include "dialogs/FormLogoFrameLoad.h"
 #include "link/ComDriverMorlix.h"
 
 #include <QApplication>
@@ -52,6 +54,11 @@ QVector<TWindowGrab::TWindow> TWindowGrab::GrabbedWindows()
          [](TForm_Main &w) -> QWidget * {
              w.ConfigTotal()->show();
              return w.ConfigTotal();
+         }},
+        {QStringLiteral("loader"),
+         [](TForm_Main &w) -> QWidget * {
+             w.LogoLoader()->Prepare();
+             return w.LogoLoader()->Loader();
          }},
     };
 }
