@@ -17,7 +17,7 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DMORLIX_BUILD_FUZZ=ON \
     -DMORLIX_BUILD_TESTS=OFF >/dev/null
-cmake --build build-fuzz --parallel "$jobs" >/dev/null
+cmake --build build-fuzz --parallel "$jobs" --target fuzz >/dev/null
 
 if [[ -n "$runs" ]]; then
     limit=(-runs="$runs" -seed=1)
