@@ -49,6 +49,16 @@ void TMainStatusBar::SetConnectedIcon(bool connected)
     m_panels[IconPanel]->setPixmap(style()->standardIcon(icon).pixmap(12, 12));
 }
 
+void TMainStatusBar::SetPanelPicture(TPanel panel, const QPixmap &picture)
+{
+    m_panels[panel]->setPixmap(picture);
+}
+
+QPixmap TMainStatusBar::PanelPicture(TPanel panel) const
+{
+    return m_panels[panel]->pixmap();
+}
+
 void TMainStatusBar::mouseMoveEvent(QMouseEvent *event)
 {
     emit PointerOver();

@@ -22,6 +22,7 @@
 #include "dialogs/OperatorPrompt.h"
 #include "dialogs/Unit_Customize.h"
 #include "dialogs/Unit_EDID_DVI.h"
+#include "pages/AudioSection.h"
 #include "pages/InputSection.h"
 #include "pages/OutputSection.h"
 #include "pages/PageModels.h"
@@ -182,6 +183,9 @@ void TForm_Main::BuildSections()
     output.OutputPageShown = [this] { return m_slide->ItemIndex() == PageOutput; };
     m_output = new TOutputSection(*m_context, output, this);
     connect(m_slide, &TGestionSlide::OnFinishSlide, m_output, &TOutputSection::ApplyPatternWindowRule);
+    m_audio = new TAudioSection(*m_context,
+                                {m_pages[PageAudio]->Host(), m_pages[PageInput], m_inputSection, m_slide, m_statusBar},
+                                this);
 }
 
 void TForm_Main::BuildCommands()
@@ -201,6 +205,7 @@ void TForm_Main::BuildCommands()
         m_about->raise();
     };
     m_commands = new TDeviceCommands(*m_context, this, menuBar(), m_toolBar, m_fileToolBar, m_freeze, commands);
+    m_audio->AddMuteButton(m_toolBar);
 }
 
 void TForm_Main::BuildStatus()
@@ -356,6 +361,7 @@ void TForm_Main::QuarterSecondTick()
 {
     m_connectionWatch->RefreshIndication();
     m_inputSection->BlinkTick();
+    m_audio->IndicatorTick();
 }
 
 void TForm_Main::OneSecondTick()

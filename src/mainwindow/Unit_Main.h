@@ -15,6 +15,7 @@ class QGroupBox;
 class QPushButton;
 class QTabWidget;
 class QToolBar;
+class TAudioSection;
 class TCheckSum_Halvor;
 class TComDriverMorlix;
 class TConTypeCfgForm;
@@ -111,6 +112,7 @@ public:
     TDeviceCommands *Commands() const { return m_commands; }
     TConnectionWatch *ConnectionWatch() const { return m_connectionWatch; }
     TOutputSection *Output() const { return m_output; }
+    TAudioSection *Audio() const { return m_audio; }
     TForm_Debug2007 *ServiceConsole() const { return m_console; }
     TLanSetup *LanSetup() const { return m_lanSetup; }
     TForm_EDIDDVI *EdidWindow() const { return m_edid; }
@@ -175,6 +177,7 @@ private:
     TDeviceCommands *m_commands = nullptr;
     TConnectionWatch *m_connectionWatch = nullptr;
     TOutputSection *m_output = nullptr;
+    TAudioSection *m_audio = nullptr;
     TForm_Debug2007 *m_console = nullptr;
     TLanSetup *m_lanSetup = nullptr;
     TForm_EDIDDVI *m_edid = nullptr;
