@@ -1,10 +1,8 @@
-#include "../tools/SimProcess.h"
 #include "ScriptedPrompt.h"
 #include "TestRegistry.h"
 #include "controls/SlidingCaption.h"
 #include "controls/SmartItems.h"
-#include "helper_mainwindow.h"
-#include "mainwindow/ConnectionOverlay.h"
+#include "helper_simwindow.h"
 #include "mainwindow/pages/InputSection.h"
 #include "mainwindow/pages/OutputSection.h"
 #include "mainwindow/pages/PageModels.h"
@@ -23,16 +21,10 @@ private slots:
     void outputFollowsTheOperatorsChoices()
     {
         TScriptedPrompt prompt;
-        SimProcess sim;
-        QVERIFY(sim.Start({}));
-        QTemporaryDir dir;
-        TForm_Main window(TestWindowOptions(dir));
-        window.Initialise();
-        window.show();
-        window.ApplyConnection(LoopbackChoice(ctTCP, sim.Port));
-        QTRY_VERIFY_WITH_TIMEOUT(window.Driver().GetVar(DIESE) == 0 && !window.Overlay()->isVisible()
-                                     && window.Driver().Connected(),
-                                 10000);
+        SimWindowRig rig;
+        QVERIFY(rig.Connect({}));
+        TForm_Main &window = rig.window;
+        SimProcess &sim = rig.sim;
         TOutputSection &output = *window.Output();
         TSmartItems *format = output.FormatSelector();
         QTableWidget *status = window.InputSection()->StatusGrid();
