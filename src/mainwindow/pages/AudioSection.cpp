@@ -384,7 +384,6 @@ void TAudioSection::ApplyAudioRules(const TCommonState &state)
 
 QAction *TAudioSection::AddMuteButton(QToolBar *toolBar)
 {
-    m_toolBar = toolBar;
     m_toolBarMute = toolBar->addAction(AudioArtwork::IndicatorPicture(m_indicator.Picture()), QStringLiteral("Mute"));
     m_toolBarMute->setObjectName(QStringLiteral("ToolButton_AMUTE"));
     m_toolBarMute->setToolTip(QStringLiteral("Mute"));

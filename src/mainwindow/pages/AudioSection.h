@@ -140,7 +140,6 @@ private:
     std::array<int, 6> m_sdiHomeTop{};
 
     QAction *m_toolBarMute = nullptr;
-    QToolBar *m_toolBar = nullptr;
     bool m_pointerOverToolBar = false;
     TAudioIndicator m_indicator;
 };
