@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (!KeyValueFile::Read(path, lines, nullptr, encoding))
             std::abort(); // the file is there and readable
         for (const QString &line : lines) {
-            if (line.contains(QLatin1Char('\n')) || line.endsWith(QLatin1Char('\r')))
+            // One CR is the line end; a second one is text of the line.
+            if (line.contains(QLatin1Char('\n')))
                 std::abort();
         }
         bool found = false;
