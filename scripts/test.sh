@@ -22,13 +22,4 @@ ctest --test-dir build-test --output-on-failure --parallel "$jobs" "$@"
 
 # A short fuzzing run catches a receive or decode path that crashes on the
 # first odd input; long runs are done by hand (see fuzz/README.md).
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DMORLIX_BUILD_FUZZ=ON \
-    -DMORLIX_BUILD_TESTS=OFF >/dev/null
-cmake --build build-fuzz --parallel "$jobs"
-for target in build-fuzz/fuzz/fuzz_*; do
-    [[ -x "$target" && -f "$target" ]] || continue
-    echo "Fuzzing $(basename "$target") briefly"
-    "$target" -runs=20000 -seed=1 -rss_limit_mb=2048 -print_final_stats=0 2>&1 | tail -n 2
-done
+FUZZ_RUNS=20000 FUZZ_JOBS="$jobs" scripts/fuzz.sh

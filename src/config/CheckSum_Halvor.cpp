@@ -56,6 +56,11 @@ void TCheckSum_Halvor::SetStringlist_With_CheckSum(QStringList *list)
 
 void TCheckSum_Halvor::Sign(QStringList &list)
 {
+    // An older checksum line, whatever the case of its name, would be the one
+    // the check reads, and its own text would shift the sum: the list keeps
+    // only the new line, last.
+    for (int line = CheckSumLine(list); line >= 0; line = CheckSumLine(list))
+        list.removeAt(line);
     list.append(kCheckSumKey + QLatin1String("=Null"));
     const uint32_t sum = Checksum(list);
     list[CheckSumLine(list)] = kCheckSumKey + QLatin1Char('=') + QString::number(sum);

@@ -1,6 +1,7 @@
 #include "TestRegistry.h"
 #include "config/CheckSum_Halvor.h"
 
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -77,6 +78,25 @@ private slots:
         QVERIFY(!sum.InvalideFile());
         lines[1] = "B=3"; // after the first occurrence: not counted
         sum.SetStringlist_With_CheckSum(&lines);
+        QVERIFY(!sum.InvalideFile());
+    }
+
+    void signingAListThatIsAlreadySignedPassesTheCheck_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("its own case") << QStringList{"A=1", "CheckSum=17"};
+        QTest::newRow("another case, LF file") << QStringList{"A=1", "B=2", "checkSUM=17"};
+        QTest::newRow("in the middle, twice") << QStringList{"CHECKSUM=1", "A=1", "checksum", "B=2"};
+    }
+
+    void signingAListThatIsAlreadySignedPassesTheCheck()
+    {
+        QFETCH(QStringList, lines);
+        QStringList signedLines = Signed(lines);
+        QCOMPARE(signedLines.filter(QRegularExpression("^checksum", QRegularExpression::CaseInsensitiveOption)).size(), 1);
+        QVERIFY(signedLines.last().startsWith("CheckSum="));
+        TCheckSum_Halvor sum;
+        sum.SetStringlist_With_CheckSum(&signedLines);
         QVERIFY(!sum.InvalideFile());
     }
 
