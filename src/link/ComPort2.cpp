@@ -31,6 +31,7 @@ QSerialPort::StopBits toQt(TStopBit stopBits)
 TComPort2::TComPort2(QObject *parent) : QObject(parent)
 {
     connect(&m_serial, &QSerialPort::readyRead, this, &TComPort2::readAvailable);
+    connect(&m_serial, &QSerialPort::errorOccurred, this, &TComPort2::onError);
 }
 
 TComPort2::~TComPort2()
@@ -58,6 +59,7 @@ void TComPort2::Open()
     m_serial.setPortName(m_port);
     if (!m_serial.open(QIODevice::ReadWrite))
         throw EComError(("TCOMPORT : cannot open " + m_port + "\r\n" + m_serial.errorString()).toStdString());
+    m_lost = false;
     applyLineSettings();
     m_terminated.Clear();
     emit OnPortOpen();
@@ -65,6 +67,7 @@ void TComPort2::Open()
 
 void TComPort2::Close()
 {
+    m_lost = false;
     if (!Opened())
         return;
     m_serial.close();
@@ -103,6 +106,27 @@ void TComPort2::applyLineSettings()
     m_serial.setStopBits(toQt(m_stopBits));
     m_serial.setFlowControl(QSerialPort::NoFlowControl);
     m_serial.clearError();
+}
+
+void TComPort2::onError(QSerialPort::SerialPortError error)
+{
+    // A resource error is the system saying the device is gone: reads and
+    // writes can only fail from now on.
+    if (error != QSerialPort::ResourceError || !Opened() || m_lost)
+        return;
+    m_lost = true;
+    m_serial.clearError();
+    // Not closed inside the port's own notification: its notifiers go with it.
+    QMetaObject::invokeMethod(this, &TComPort2::closeLostPort, Qt::QueuedConnection);
+}
+
+void TComPort2::closeLostPort()
+{
+    // Closed, or closed and opened again, since the error: nothing is lost.
+    if (!m_lost)
+        return;
+    Close();
+    emit OnPortLost();
 }
 
 void TComPort2::readAvailable()

@@ -18,6 +18,10 @@ enum TReceiveMode { rmRAW, rmTERM };
 // the thread that owns this object and go to ReceiveCallBack: unchanged in
 // rmRAW, cut after the terminator in rmTERM. Line options are always raw
 // binary without flow control.
+//
+// A port that goes away while open (a USB adapter unplugged, the far end of a
+// pseudo-terminal closed) is closed by the port itself: OnPortClose, then
+// OnPortLost. Reopening it is the owner's decision.
 class TComPort2 : public QObject
 {
     Q_OBJECT
@@ -68,8 +72,12 @@ public:
 signals:
     void OnPortOpen();
     void OnPortClose();
+    void OnPortLost();
 
 private:
+    void onError(QSerialPort::SerialPortError error);
+    void closeLostPort();
+
     void applyLineSettings();
     void readAvailable();
 
@@ -84,4 +92,6 @@ private:
     TReceiveMode m_receiveMode = rmTERM;
     TTerminatedText m_terminated;
     TReceiveProc m_receiveCallBack;
+    // The port reported that it is gone and is about to be closed.
+    bool m_lost = false;
 };

@@ -1,7 +1,9 @@
 #include "Commands.h"
 #include "CtlLink.h"
 #include "CtlOutput.h"
+#include "CtlProgressBar.h"
 #include "config/KeyValueFile.h"
+#include "link/ResendProgress.h"
 #include "variables/VariableTable.h"
 
 namespace {
@@ -26,7 +28,14 @@ int RunDump(const TCtlOptions &options, const QStringList &arguments)
         return Fail(ExitUsage, QStringLiteral("usage: dump [--output FILE]"));
 
     TCtlLink link(options);
-    if (!link.Connect(true))
+    TCtlProgressBar bar;
+    TResendProgress resend(link.Driver());
+    QObject::connect(&resend, &TResendProgress::Progressed, [&](int received, int expected) {
+        bar.Show(100 * received / expected, QStringLiteral("%1 of %2 values").arg(received).arg(expected));
+    });
+    const bool connected = link.Connect(true);
+    bar.End();
+    if (!connected)
         return Fail(ExitDeviceFailure, link.LastError());
     const QStringList lines = MirrorLines(link.Driver());
     if (outputFile.isEmpty()) {

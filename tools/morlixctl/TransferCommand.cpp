@@ -1,4 +1,5 @@
 #include "TransferCommand.h"
+#include "CtlProgressBar.h"
 
 #include "transfer/PictureLimits.h"
 #include "transfer/TransferMode.h"
@@ -7,21 +8,10 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
-#include <cstdio>
-#include <unistd.h>
 
 namespace {
 
-constexpr int ProgressBarWidth = 30;
 constexpr int WatchIntervalMs = 50;
-
-void DrawProgress(int written, int erased)
-{
-    const int filled = written * ProgressBarWidth / 100;
-    std::fprintf(stderr, "\r[%s%s] %3d%% written, %3d%% erased", QByteArray(filled, '#').constData(),
-                 QByteArray(ProgressBarWidth - filled, ' ').constData(), written, erased);
-    std::fflush(stderr);
-}
 
 // "logo:N" (N from 1 to 4), "anim" or "frame"; nothing for anything else.
 std::optional<TTransferDestination> ParseDestination(const QString &text)
@@ -72,24 +62,18 @@ bool RunTransfer(TCtlLink &link, TThreadFrame &thread)
 
     // The worker carries its calls to the link to this thread: the event loop
     // must run, and nothing here may sleep.
-    const bool drawing = isatty(STDERR_FILENO);
+    TCtlProgressBar bar;
     QEventLoop loop;
     QTimer watch;
-    int shownWritten = -1;
-    int shownErased = -1;
     QObject::connect(&watch, &QTimer::timeout, &loop, [&] {
-        if (drawing && (thread.WriteProgress() != shownWritten || thread.EraseProgress() != shownErased)) {
-            shownWritten = thread.WriteProgress();
-            shownErased = thread.EraseProgress();
-            DrawProgress(shownWritten, shownErased);
-        }
+        const int written = thread.WriteProgress();
+        bar.Show(written, QString::asprintf("%3d%% written, %3d%% erased", written, thread.EraseProgress()));
         if (thread.Finished())
             loop.quit();
     });
     watch.start(WatchIntervalMs);
     loop.exec();
-    if (drawing)
-        std::fprintf(stderr, "\n");
+    bar.End();
     return thread.Succeeded();
 }
 
