@@ -324,19 +324,32 @@ void TComDriver::SendText(const QString &text)
         break;
     case ctTCP:
         // The socket keeps what it cannot write at once: long texts go whole.
+        // The rest goes now rather than at the event loop's next turn.
         m_tcp->write(bytes);
+        m_tcp->flush();
         break;
     case ctNONE:
         break;
     }
 }
 
+void TComDriver::sendInRawMode(const QString &text)
+{
+    if (m_conMode == cmRAW)
+        SendText(text);
+}
+
 void TComDriver::SendRawText(const QString &text)
 {
-    onDriverThread([this, &text] {
-        if (m_conMode == cmRAW)
-            SendText(text);
-    });
+    onDriverThread([this, &text] { sendInRawMode(text); });
+}
+
+void TComDriver::PostRawText(const QString &text)
+{
+    if (QThread::currentThread() == thread())
+        sendInRawMode(text);
+    else
+        QMetaObject::invokeMethod(this, [this, text] { sendInRawMode(text); }, Qt::QueuedConnection);
 }
 
 QString TComDriver::TakeReceivedText()

@@ -53,6 +53,10 @@ public:
 
     // Thread-safe: may be called from any thread.
     void SendRawText(const QString &text);
+    // SendRawText without the wait: from another thread it returns at once,
+    // and the text goes out on the driver's thread in order with the
+    // caller's other calls to the driver.
+    void PostRawText(const QString &text);
     QString TakeReceivedText();
     TConnectionMode ConMode() const;
     void SetConMode(TConnectionMode mode);
@@ -171,6 +175,7 @@ private:
     void closeTcp();
     void replaceTcpClient();
 
+    void sendInRawMode(const QString &text);
     void onSerialData(const QByteArray &chunk);
     void onUdpReadyRead();
     void onTcpReadyRead();

@@ -49,7 +49,8 @@
 // From any thread (carried to the driver's thread and waited for; never call
 // them while holding a lock that a driver handler takes): ConMode,
 // SetConMode, BaudRate, SetBaudRate, SendRawText (sends only in cmRAW),
-// TakeReceivedText (cmRAW only: returns and empties the accumulator) and
+// PostRawText (the same, not waited for: the text leaves in order with the
+// caller's other calls), TakeReceivedText (cmRAW only: returns and empties the accumulator) and
 // SetRecStringHandler(handler): the handler runs on the driver's thread
 // instead of the OnRecString signal until it is replaced; it returns the
 // handler it replaced so that it can be put back, and an empty handler gives

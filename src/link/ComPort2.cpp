@@ -87,8 +87,12 @@ void TComPort2::Purge()
 
 void TComPort2::Send(const QByteArray &data)
 {
-    if (Opened())
-        m_serial.write(data);
+    if (!Opened())
+        return;
+    m_serial.write(data);
+    // Out now, not at the event loop's next turn: the device may be waiting
+    // for just these bytes. What the system cannot take yet still goes later.
+    m_serial.flush();
 }
 
 void TComPort2::SetBaud(uint32_t baud)

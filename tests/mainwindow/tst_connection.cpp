@@ -3,12 +3,14 @@
 #include "dialogs/ContypeCfg.h"
 #include "helper_fakedevice.h"
 #include "helper_mainwindow.h"
+#include "link/ResendProgress.h"
 #include "mainwindow/ConnectionOverlay.h"
 #include "mainwindow/Form_About.h"
 #include "console/Unit_Debug2007.h"
 #include "mainwindow/MainStatusBar.h"
 
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QtTest>
 
 // The connection as the operator sees it: the overlay through a connection
@@ -50,6 +52,41 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!overlay->isVisible(), 5000);
         // Every DOLLAR report adds a line, the same value included.
         QCOMPARE(window.About()->TestCodes(), (QStringList{"7", "7", "9"}));
+        QVERIFY(prompt.asked.isEmpty());
+    }
+
+    void overlayShowsHowFarTheResendIs()
+    {
+        TScriptedPrompt prompt;
+        QTemporaryDir dir;
+        FakeMorlix device;
+        device.onData = [&](const QByteArray &data) {
+            if (data.contains('?'))
+                device.send("DEV67\r\n");
+        };
+        TForm_Main window(TestWindowOptions(dir));
+        window.Initialise();
+        window.show();
+        TConnectionOverlay *overlay = window.Overlay();
+        QProgressBar *bar = overlay->ResendBar();
+        QVERIFY(!bar->isVisible());
+
+        window.ApplyConnection(LoopbackChoice(ctTCP, device.port()));
+        QTRY_VERIFY_WITH_TIMEOUT(device.received.contains("1#"), 5000);
+        const int expected = TResendProgress::ExpectedReports();
+        QByteArray half = "#1\r\n";
+        for (int i = 0; i < expected / 2; ++i)
+            half += "RX1\r\n";
+        device.send(half);
+        QTRY_COMPARE_WITH_TIMEOUT(bar->value(), expected / 2, 5000);
+        QVERIFY(bar->isVisible());
+        QCOMPARE(bar->maximum(), expected);
+        QCOMPARE(overlay->Caption(), QString("Connecting to RZ6070"));
+        QVERIFY(overlay->ConnectedPictureShown());
+
+        device.send("#0\r\n");
+        QTRY_VERIFY_WITH_TIMEOUT(!overlay->isVisible(), 5000);
+        QCOMPARE(bar->value(), expected);
         QVERIFY(prompt.asked.isEmpty());
     }
 
