@@ -8,22 +8,17 @@
 // time those bytes take on a 115200-baud line, and the upload's time as a
 // multiple of that wire time.
 #include "BenchPictures.h"
-#include "EventLoopWait.h"
+#include "BenchUpload.h"
 #include "SimProcess.h"
 #include "link/ComDriverMorlix.h"
-#include "transfer/LogoFrameProcess.h"
 #include "transfer/PictureLimits.h"
-#include "transfer/ThreadFrameRaw.h"
-#include "transfer/TransferMode.h"
-#include "transfer/TransferRecords.h"
 
-#include <QElapsedTimer>
 #include <benchmark/benchmark.h>
 #include <cmath>
 
 namespace {
 
-constexpr int Patience = 3600 * 1000;
+constexpr int Patience = TBenchUpload::PatienceMs;
 constexpr double BitsPerCharacter = 10;
 constexpr double TransferBaud = 115200;
 
@@ -43,35 +38,20 @@ void Upload(benchmark::State &state, const QImage &image, const QStringList &sim
         state.SkipWithError("no simulator");
         return;
     }
-    TLogoFrameProcess picture;
-    picture.SetBmpLoad(image);
-    picture.ApplyLumaKey();
-    TThreadFrameRaw sender;
-    sender.SetDriver(&link);
-    sender.SetPicture(&picture);
-    sender.SetTransferModeCallback(TransferModeRequest(link));
-    // The pause after the speed change belongs to the device, not to the
-    // application: it is kept out of the measured time below.
-    sender.SetSettleDelayMs(0);
-    sender.SetFlags(PictureLimits::KindFrame | TransferRecords::Flags::Interlaced);
-    sender.SetDestination(1);
+    TBenchUpload upload(link, image, PictureLimits::KindFrame);
+    const TThreadFrameRaw &sender = upload.Sender;
 
     double records = 0;
     double bytes = 0;
     double received = 0;
     double seconds = 0;
     for (auto _ : state) {
-        QElapsedTimer elapsed;
-        elapsed.start();
-        sender.Reset();
-        sender.Start();
-        WaitWithEvents([&] { return sender.Finished(); }, Patience);
-        const double took = double(elapsed.nsecsElapsed()) / 1e9;
-        state.SetIterationTime(took);
-        if (!sender.Succeeded()) {
+        const double took = upload.Run();
+        if (took < 0) {
             state.SkipWithError("upload failed");
             return;
         }
+        state.SetIterationTime(took);
         records += double(sender.RecordsSent());
         bytes += double(sender.BytesSent() + sender.BytesReceived());
         received += double(sender.BytesReceived());

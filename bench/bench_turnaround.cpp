@@ -13,15 +13,10 @@
 // Counters: the median, mean, 90th percentile and largest turnaround of the
 // records of all iterations, in microseconds.
 #include "BenchPictures.h"
-#include "EventLoopWait.h"
+#include "BenchUpload.h"
 #include "link/ComDriverMorlix.h"
-#include "transfer/LogoFrameProcess.h"
 #include "transfer/PictureLimits.h"
-#include "transfer/ThreadFrameRaw.h"
-#include "transfer/TransferMode.h"
-#include "transfer/TransferRecords.h"
 
-#include <QElapsedTimer>
 #include <atomic>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -199,31 +194,18 @@ void UploadTurnaround(benchmark::State &state, InstantDevice::TLine line)
         state.SkipWithError("no device line");
         return;
     }
-    TLogoFrameProcess picture;
-    picture.SetBmpLoad(PhotographLike(160, 90));
-    picture.ApplyLumaKey();
-    TThreadFrameRaw sender;
-    sender.SetDriver(&link);
-    sender.SetPicture(&picture);
-    sender.SetTransferModeCallback(TransferModeRequest(link));
-    sender.SetSettleDelayMs(0);
-    sender.SetFlags(PictureLimits::KindStillLogo | TransferRecords::Flags::Interlaced);
-    sender.SetDestination(1);
+    TBenchUpload upload(link, PhotographLike(160, 90), PictureLimits::KindStillLogo);
 
     std::vector<double> turnarounds;
     double records = 0;
     for (auto _ : state) {
-        QElapsedTimer elapsed;
-        elapsed.start();
-        sender.Reset();
-        sender.Start();
-        WaitWithEvents([&] { return sender.Finished(); }, Patience);
-        state.SetIterationTime(double(elapsed.nsecsElapsed()) / 1e9);
-        if (!sender.Succeeded()) {
+        const double took = upload.Run();
+        if (took < 0) {
             state.SkipWithError("upload failed");
             return;
         }
-        records += double(sender.RecordsSent());
+        state.SetIterationTime(took);
+        records += double(upload.Sender.RecordsSent());
         // The end record gets no answer: the device is idle again.
         WaitWithEvents([] { return false; }, 20);
         const std::vector<double> taken = device.Take();

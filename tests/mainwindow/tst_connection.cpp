@@ -13,6 +13,31 @@
 #include <QProgressBar>
 #include <QtTest>
 
+namespace {
+// A main window and a device that answers the type query only: the test
+// plays the resend itself, so that each step of the overlay can be seen.
+struct OverlayRig
+{
+    TScriptedPrompt prompt;
+    QTemporaryDir dir;
+    FakeMorlix device;
+    TForm_Main window{TestWindowOptions(dir)};
+    TConnectionOverlay *overlay = nullptr;
+
+    OverlayRig()
+    {
+        device.onData = [this](const QByteArray &data) {
+            if (data.contains('?'))
+                device.send("DEV67\r\n");
+        };
+        window.Initialise();
+        window.show();
+        overlay = window.Overlay();
+    }
+    void connect() { window.ApplyConnection(LoopbackChoice(ctTCP, device.port())); }
+};
+} // namespace
+
 // The connection as the operator sees it: the overlay through a connection
 // to a device on loopback, the status bar, and the connection dialog's result.
 class ConnectionTest : public QObject
@@ -21,73 +46,52 @@ class ConnectionTest : public QObject
 private slots:
     void overlayFollowsTheConnection()
     {
-        TScriptedPrompt prompt;
-        QTemporaryDir dir;
-        FakeMorlix device;
-        // The device answers the type query only; the test plays the resend
-        // itself, so that each caption can be seen.
-        device.onData = [&](const QByteArray &data) {
-            if (data.contains('?'))
-                device.send("DEV67\r\n");
-        };
-        TForm_Main window(TestWindowOptions(dir));
-        window.Initialise();
-        window.show();
-        TConnectionOverlay *overlay = window.Overlay();
+        OverlayRig rig;
+        TConnectionOverlay *overlay = rig.overlay;
         QCOMPARE(overlay->Caption(), QString("Device not connected"));
         QVERIFY(overlay->isVisible());
         QVERIFY(!overlay->ConnectedPictureShown());
 
-        window.ApplyConnection(LoopbackChoice(ctTCP, device.port()));
+        rig.connect();
         QTRY_COMPARE_WITH_TIMEOUT(overlay->Caption(), QString("Connecting to RZ6070"), 5000);
-        QCOMPARE(window.windowTitle(), QString("Morlix"));
-        QTRY_VERIFY_WITH_TIMEOUT(device.received.contains("1#"), 5000);
-        QTRY_COMPARE_WITH_TIMEOUT(window.StatusBarPanels()->PanelText(TMainStatusBar::ConnectionPanel),
+        QCOMPARE(rig.window.windowTitle(), QString("Morlix"));
+        QTRY_VERIFY_WITH_TIMEOUT(rig.device.received.contains("1#"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.window.StatusBarPanels()->PanelText(TMainStatusBar::ConnectionPanel),
                                   QString("Device connected"), 5000);
 
-        device.send("#1\r\n");
+        rig.device.send("#1\r\n");
         QTRY_VERIFY_WITH_TIMEOUT(overlay->ConnectedPictureShown(), 5000);
         QVERIFY(overlay->isVisible());
-        device.send("$7\r\n$7\r\n$9\r\n#0\r\n");
+        rig.device.send("$7\r\n$7\r\n$9\r\n#0\r\n");
         QTRY_VERIFY_WITH_TIMEOUT(!overlay->isVisible(), 5000);
         // Every DOLLAR report adds a line, the same value included.
-        QCOMPARE(window.About()->TestCodes(), (QStringList{"7", "7", "9"}));
-        QVERIFY(prompt.asked.isEmpty());
+        QCOMPARE(rig.window.About()->TestCodes(), (QStringList{"7", "7", "9"}));
+        QVERIFY(rig.prompt.asked.isEmpty());
     }
 
     void overlayShowsHowFarTheResendIs()
     {
-        TScriptedPrompt prompt;
-        QTemporaryDir dir;
-        FakeMorlix device;
-        device.onData = [&](const QByteArray &data) {
-            if (data.contains('?'))
-                device.send("DEV67\r\n");
-        };
-        TForm_Main window(TestWindowOptions(dir));
-        window.Initialise();
-        window.show();
-        TConnectionOverlay *overlay = window.Overlay();
-        QProgressBar *bar = overlay->ResendBar();
+        OverlayRig rig;
+        QProgressBar *bar = rig.overlay->ResendBar();
         QVERIFY(!bar->isVisible());
 
-        window.ApplyConnection(LoopbackChoice(ctTCP, device.port()));
-        QTRY_VERIFY_WITH_TIMEOUT(device.received.contains("1#"), 5000);
+        rig.connect();
+        QTRY_VERIFY_WITH_TIMEOUT(rig.device.received.contains("1#"), 5000);
         const int expected = TResendProgress::ExpectedReports();
         QByteArray half = "#1\r\n";
         for (int i = 0; i < expected / 2; ++i)
             half += "RX1\r\n";
-        device.send(half);
+        rig.device.send(half);
         QTRY_COMPARE_WITH_TIMEOUT(bar->value(), expected / 2, 5000);
         QVERIFY(bar->isVisible());
         QCOMPARE(bar->maximum(), expected);
-        QCOMPARE(overlay->Caption(), QString("Connecting to RZ6070"));
-        QVERIFY(overlay->ConnectedPictureShown());
+        QCOMPARE(rig.overlay->Caption(), QString("Connecting to RZ6070"));
+        QVERIFY(rig.overlay->ConnectedPictureShown());
 
-        device.send("#0\r\n");
-        QTRY_VERIFY_WITH_TIMEOUT(!overlay->isVisible(), 5000);
+        rig.device.send("#0\r\n");
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.overlay->isVisible(), 5000);
         QCOMPARE(bar->value(), expected);
-        QVERIFY(prompt.asked.isEmpty());
+        QVERIFY(rig.prompt.asked.isEmpty());
     }
 
     void communicationText_data()

@@ -37,6 +37,18 @@ private:
     QByteArray m_gammaReplies;
 };
 
+// The dump as a map of NAME[i] to VALUE.
+QMap<QByteArray, QByteArray> DumpEntries(const QByteArray &dump)
+{
+    QMap<QByteArray, QByteArray> entries;
+    for (QByteArray line : dump.split('\n')) {
+        line = line.trimmed();
+        const qsizetype equals = line.indexOf('=');
+        if (equals > 0)
+            entries.insert(line.left(equals), line.mid(equals + 1));
+    }
+    return entries;
+}
 } // namespace
 
 // morlixctl run as a script runs it, against the simulator on a free port.
