@@ -11,7 +11,10 @@ cmake --build build --parallel "$(nproc)"
 echo "Built in build/."
 
 simulator=build/tools/morlix-sim/morlix-sim
-"$simulator" --tcp 10500 &
+# OPT bit 0: the device has its LAN board, so "Device LAN Setup" is live.
+# Inputs 1 and 2 carry a picture (VGA on the computer input, 1080p on DVI).
+"$simulator" --tcp 10500 --set OPT=1 --signal 1:16 --signal 2:30 \
+    --set "ITYPE[1]=6" --set "ITYPE[2]=8" --set "ITYPE[3]=12" &
 simulator_pid=$!
 # The simulator goes when the application does, however it ends.
 trap 'kill "$simulator_pid" 2>/dev/null || true; wait "$simulator_pid" 2>/dev/null || true' EXIT

@@ -2,6 +2,7 @@
 #include "mainwindow/ConnectionChoice.h"
 #include "mainwindow/ProgramStart.h"
 #include "mainwindow/StatusTexts.h"
+#include "mainwindow/WindowGrab.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -24,6 +25,12 @@ int main(int argc, char **argv)
                        "or serial:DEVICE (for example serial:/dev/ttyUSB0)."),
         QStringLiteral("connection"));
     parser.addOption(connect);
+    const QCommandLineOption grab(
+        QStringLiteral("grab"),
+        QStringLiteral("Once the device's settings have all arrived, write a PNG of every page and of every "
+                       "window the menus open into the folder, then exit (0 on success)."),
+        QStringLiteral("folder"));
+    parser.addOption(grab);
     parser.process(app);
 
     std::optional<QString> connection;
@@ -37,5 +44,13 @@ int main(int argc, char **argv)
     }
 
     const std::unique_ptr<TForm_Main> window = StartProgram(TMainWindowOptions{}, connection);
+    if (parser.isSet(grab)) {
+        auto *grabber = new TWindowGrab(*window, parser.value(grab));
+        QObject::connect(grabber, &TWindowGrab::Finished, &app, [&app](int exitCode, const QString &message) {
+            std::fprintf(exitCode == 0 ? stdout : stderr, "morlix: %s\n", qPrintable(message));
+            app.exit(exitCode);
+        });
+        grabber->Start();
+    }
     return app.exec();
 }

@@ -101,6 +101,7 @@ void TSmartItems::AdoptMenu()
     if (!m_menu)
         return;
     MakeRadioGroup(m_menu, m_menu);
+    WatchMenu(m_menu);
     connect(m_menu, &QMenu::triggered, this, &TSmartItems::OnMenuItemChosen);
     connect(m_menu, &QMenu::aboutToShow, this, &TSmartItems::MarkMenu);
     const QList<QAction *> items = Items();
@@ -112,9 +113,16 @@ void TSmartItems::AdoptMenu()
     }
 }
 
+void TSmartItems::WatchMenu(QMenu *menu)
+{
+    menu->removeEventFilter(this);
+    menu->installEventFilter(this);
+}
+
 void TSmartItems::ConnectSubMenu(QAction *action)
 {
     QMenu *subMenu = action->menu();
+    WatchMenu(subMenu);
     connect(subMenu, &QMenu::aboutToShow, this, [this, action] { OnSubMenuOpening(int(Items().indexOf(action))); });
     connect(subMenu, &QMenu::triggered, this,
             [this, action](QAction *subAction) { OnSubItemChosen(int(Items().indexOf(action)), subAction); });
@@ -414,6 +422,7 @@ void TSmartItems::OpenMenu()
 {
     if (!m_menu || !m_allEnabled)
         return;
+    m_menuButton = Qt::LeftButton;
     PopupBelow(m_menu, m_field);
 }
 
@@ -423,7 +432,9 @@ void TSmartItems::OnMenuItemChosen(QAction *action)
     MarkMenu();
     if (item < 0) // a sub-item; its own menu reports it
         return;
-    emit OnSmartItemsClickChange(this, Qt::LeftButton, m_userEvent.UserEvent(), item, action->text());
+    const Qt::MouseButton button = m_menuButton;
+    m_menuButton = Qt::LeftButton;
+    emit OnSmartItemsClickChange(this, button, m_userEvent.UserEvent(), item, action->text());
 }
 
 void TSmartItems::OnSubMenuOpening(int item)
@@ -439,9 +450,11 @@ void TSmartItems::OnSubItemChosen(int item, QAction *subAction)
 {
     const int subItem = int(SubItems(item).indexOf(subAction));
     MarkMenu();
+    const Qt::MouseButton button = m_menuButton;
+    // The parent menu reports the same trigger after this one: it keeps the button.
     if (item < 0 || subItem < 0)
         return;
-    emit OnSmartSubItemsClickChange(this, Qt::LeftButton, m_userEvent.UserEvent(), item, Item(item)->text(), subItem,
+    emit OnSmartSubItemsClickChange(this, button, m_userEvent.UserEvent(), item, Item(item)->text(), subItem,
                                     subAction->text());
 }
 
@@ -498,6 +511,14 @@ bool TSmartItems::ForwardDragEvent(int item, QEvent *event)
 
 bool TSmartItems::eventFilter(QObject *watched, QEvent *event)
 {
+    if (qobject_cast<QMenu *>(watched)) {
+        // A key (Return) chooses as the primary button does.
+        if (event->type() == QEvent::MouseButtonRelease)
+            m_menuButton = static_cast<QMouseEvent *>(event)->button();
+        else if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress)
+            m_menuButton = Qt::LeftButton;
+        return false;
+    }
     if (watched == this) {
         // An item ignores a move without a button, which then reaches the
         // frame too: only a move over the frame itself ends the hover.

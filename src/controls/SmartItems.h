@@ -98,6 +98,7 @@ private:
     void ShowWrittenIndex();
     void MarkMenu();
     void OpenMenu();
+    void WatchMenu(QMenu *menu);
     void OnMenuItemChosen(QAction *action);
     void OnSubMenuOpening(int item);
     void OnSubItemChosen(int item, QAction *subAction);
@@ -121,5 +122,8 @@ private:
     bool m_ecartSpecial = false;
     int8_t m_slideCycles = 1;
     int m_hoveredItem = -1;
+    // The button that released over the item menus: Qt triggers a menu item
+    // on any button, and the owner must tell a secondary click apart.
+    Qt::MouseButton m_menuButton = Qt::LeftButton;
     QFont m_hoveredOwnFont;
 };

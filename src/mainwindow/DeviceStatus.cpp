@@ -42,6 +42,8 @@ TDeviceStatus::TDeviceStatus(const TMainContext &context, const TViews &views, Q
     for (int var : {FACTORYRESET, POSMEMORYRESET, STORE, STDBYSTATUS})
         changes.OnChange(var, [ticker] { ticker->Activate(); });
     ticker->Compose = [this] { return ComposeTickerText(); };
+    // No LAN board until the device says it has one.
+    views.LanSetupAction->setEnabled(false);
     views.Operation->ProgressBar()->setRange(context.Driver.GetVarMin(COPPROGRESS),
                                              context.Driver.GetVarMax(COPPROGRESS));
 }

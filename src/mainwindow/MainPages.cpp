@@ -2,33 +2,26 @@
 
 #include <QLabel>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 TMainPage::TMainPage(const TMainContext &context, const QString &name, const QString &caption, QWidget *parent)
     : QWidget(parent), m_context(context), m_caption(caption)
 {
     setObjectName(name);
     setFixedSize(Width, Height);
+    auto *title = new QLabel(caption, this);
+    title->setObjectName(QStringLiteral("Label_PageCaption"));
+    title->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 12pt;"));
+    title->move(12, 12);
+    title->adjustSize();
+    m_placeholder = title;
 }
 
-namespace {
-
-// A page whose controls are not there yet: its caption only.
-class TCaptionPage : public TMainPage
+QWidget *TMainPage::Host()
 {
-public:
-    TCaptionPage(const TMainContext &context, const QString &name, const QString &caption)
-        : TMainPage(context, name, caption)
-    {
-        auto *title = new QLabel(caption, this);
-        title->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 12pt;"));
-        auto *layout = new QVBoxLayout(this);
-        layout->addWidget(title);
-        layout->addStretch();
-    }
-};
-
-} // namespace
+    delete m_placeholder;
+    m_placeholder = nullptr;
+    return this;
+}
 
 QVector<TMainPage *> CreateMainPages(const TMainContext &context, QTabWidget *pageControl)
 {
@@ -39,7 +32,7 @@ QVector<TMainPage *> CreateMainPages(const TMainContext &context, QTabWidget *pa
         {"TabSheet_Status", "Status"}};
     QVector<TMainPage *> created;
     for (const auto &[name, caption] : pages) {
-        auto *page = new TCaptionPage(context, QString::fromLatin1(name), QString::fromLatin1(caption));
+        auto *page = new TMainPage(context, QString::fromLatin1(name), QString::fromLatin1(caption));
         pageControl->addTab(page, page->Caption());
         created << page;
     }

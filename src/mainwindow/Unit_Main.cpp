@@ -6,6 +6,7 @@
 #include "DeviceCommands.h"
 #include "DeviceStatus.h"
 #include "Form_About.h"
+#include "LanSetup.h"
 #include "LcdBrightnessPopup.h"
 #include "MainPages.h"
 #include "MainStatusBar.h"
@@ -19,7 +20,10 @@
 #include "controls/Unit_GestionSlide.h"
 #include "dialogs/ContypeCfg.h"
 #include "dialogs/OperatorPrompt.h"
-#include "dialogs/PendingWindow.h"
+#include "dialogs/Unit_Customize.h"
+#include "dialogs/Unit_EDID_DVI.h"
+#include "pages/InputSection.h"
+#include "pages/PageModels.h"
 #include "link/ComDriverMorlix.h"
 #include "variables/Conversion_V2.h"
 #include "variables/MorlixVariables_d.h"
@@ -47,7 +51,10 @@ TForm_Main::TForm_Main(const TMainWindowOptions &options, QWidget *parent)
     : QMainWindow(parent), m_options(options),
       m_driver(std::make_unique<TComDriverMorlix>(options.PollIntervalMs, options.ReconnectDelayMs)),
       m_changes(std::make_unique<TMorlixVariables>()), m_conversion(std::make_unique<TConversion_V2>()),
-      m_context(std::make_unique<TMainContext>(TMainContext{*m_driver, *m_changes, *m_conversion})),
+      // Before any page: the copies' handlers must file a report before the
+      // pages' handlers read it.
+      m_models(std::make_unique<TPageModels>(*m_driver, *m_changes, this)),
+      m_context(std::make_unique<TMainContext>(TMainContext{*m_driver, *m_changes, *m_conversion, m_models.get()})),
       m_checksum(std::make_unique<TCheckSum_Halvor>())
 {
     setObjectName(QStringLiteral("Form_Main"));
@@ -64,9 +71,12 @@ TForm_Main::TForm_Main(const TMainWindowOptions &options, QWidget *parent)
 
     BuildClientArea();
     BuildPages();
+    BuildSections();
     BuildCommands();
     BuildStatus();
     LayOutWindow();
+    // After every section: the update runs after their handlers of a report.
+    m_models->CommonUpdate.ConnectTriggers();
 
     m_multiTimer = new TMultiTimer(this, options.MultiTimerBaseMs);
     m_multiTimer->SetTimerAms(_00250mS);
@@ -111,9 +121,9 @@ void TForm_Main::BuildClientArea()
     m_freeze = new QPushButton(QStringLiteral("Freeze"), m_client);
     m_freeze->setObjectName(QStringLiteral("SpeedButton_IFREEZE"));
     m_freeze->setGeometry(8, 68, 100, 28);
-    auto *inputStrip = new QGroupBox(QStringLiteral("Input selection"), m_client);
-    inputStrip->setObjectName(QStringLiteral("GroupBox_InputSelection"));
-    inputStrip->setGeometry(PageLeft, 36, ClientWidth - PageLeft - 4, PageTop - 36 - 4);
+    m_inputStrip = new QGroupBox(QStringLiteral("Input selection"), m_client);
+    m_inputStrip->setObjectName(QStringLiteral("GroupBox_InputSelection"));
+    m_inputStrip->setGeometry(PageLeft, 36, ClientWidth - PageLeft - 4, PageTop - 36 - 4);
 
     // Laid over the page area; the sliding pages are raised above the client
     // area, so these are raised again after every slide.
@@ -153,12 +163,22 @@ void TForm_Main::BuildPages()
     connect(m_slide, &TGestionSlide::OnFinishSlide, this, &TForm_Main::RaiseOverlays);
 }
 
+// Each subsystem's controls, wherever they sit, belong to one section.
+void TForm_Main::BuildSections()
+{
+    m_inputSection = new TInputSection(
+        *m_context, {m_inputStrip, m_pages[PageInput]->Host(), m_pages[PageStatus]->Host()}, this);
+    m_customize = new TForm_Customize(this);
+    connect(m_customize, &TForm_Customize::Hidden, this, &TForm_Main::TakeNamesFromCustomize);
+    connect(m_inputSection, &TInputSection::RenameRequested, this, &TForm_Main::OpenCustomize);
+}
+
 void TForm_Main::BuildCommands()
 {
     TDeviceCommands::TWindowCommands commands;
-    commands.Customize = [this] { ShowPending(QStringLiteral("Customize")); };
-    commands.EdidDvi = [this] { ShowPending(QStringLiteral("EDID DVI")); };
-    commands.LanSetup = [this] { ShowPending(QStringLiteral("Device LAN Setup")); };
+    commands.Customize = [this] { OpenCustomize(-1); };
+    commands.EdidDvi = [this] { m_edid->Open(); };
+    commands.LanSetup = [this] { m_lanSetup->Open(); };
     commands.ConnectionSetup = [this] { OpenConnectionDialog(); };
     commands.OpenFile = [this] { OpenCustomisation(); };
     commands.SaveFile = [this] { SaveCustomisation(m_customisationPath.isEmpty()); };
@@ -187,6 +207,9 @@ void TForm_Main::BuildStatus()
     m_connectionWatch = new TConnectionWatch(*m_context, m_overlay, m_statusBar, m_about,
                                              [this](uint16_t deviceType) { m_deviceStatus->Identify(deviceType); },
                                              this);
+    m_edid = new TForm_EDIDDVI(*m_context, this);
+    connect(m_deviceStatus, &TDeviceStatus::DeviceIdentified, m_edid, &TForm_EDIDDVI::RebuildLists);
+    m_lanSetup = new TLanSetup(*m_context, this);
     // Until a device has said what it is, the caption says "Unknown" (the
     // About window starts out as "About Unknown" by itself).
     setWindowTitle(QStringLiteral("Unknown"));
@@ -198,6 +221,7 @@ void TForm_Main::Initialise()
     m_connectionDialog->ClearPorts();
     for (const QString &port : m_serialPorts)
         m_connectionDialog->AddPort(port);
+    ShowNames();
     m_multiTimer->SetEnabled(true);
     m_slide->SetItemIndex(0);
     LoadSettings(m_settingsPath);
@@ -206,8 +230,37 @@ void TForm_Main::Initialise()
 void TForm_Main::LoadSettings(const QString &path)
 {
     m_settings->Load(path, m_names);
+    ShowNames();
     ReportSerialAccess();
     ShowCommunication(FromDriver);
+}
+
+// The committed names go to the names window as its saved names and onto
+// the buttons and headers.
+void TForm_Main::ShowNames()
+{
+    for (size_t i = 0; i < m_names.Inputs.size(); ++i)
+        m_customize->SetInputName(int(i + 1), m_names.Inputs[i]);
+    for (size_t i = 0; i < m_names.Audios.size(); ++i)
+        m_customize->SetAudioName(int(i + 1), m_names.Audios[i]);
+    m_inputSection->ApplyNames(m_names);
+}
+
+// The window has committed or reverted its edits by the time it hides.
+void TForm_Main::TakeNamesFromCustomize()
+{
+    for (size_t i = 0; i < m_names.Inputs.size(); ++i)
+        m_names.Inputs[i] = m_customize->InputName(int(i + 1));
+    for (size_t i = 0; i < m_names.Audios.size(); ++i)
+        m_names.Audios[i] = m_customize->AudioName(int(i + 1));
+    m_inputSection->ApplyNames(m_names);
+}
+
+void TForm_Main::OpenCustomize(int row)
+{
+    m_customize->SelectRow(row);
+    m_customize->show();
+    m_customize->raise();
 }
 
 bool TForm_Main::SaveSettings(const QString &path)
@@ -291,6 +344,7 @@ void TForm_Main::ConsoleKeyPressed()
 void TForm_Main::QuarterSecondTick()
 {
     m_connectionWatch->RefreshIndication();
+    m_inputSection->BlinkTick();
 }
 
 void TForm_Main::OneSecondTick()
@@ -302,8 +356,7 @@ void TForm_Main::OneSecondTick()
 
 void TForm_Main::CommonUpdate()
 {
-    for (TMainPage *page : m_pages)
-        page->CommonUpdate();
+    m_models->CommonUpdate.Run();
 }
 
 void TForm_Main::RaiseOverlays()
@@ -312,13 +365,6 @@ void TForm_Main::RaiseOverlays()
                              static_cast<QWidget *>(m_overlay),
                              static_cast<QWidget *>(m_commands->LcdPopup())})
         overlay->raise();
-}
-
-void TForm_Main::ShowPending(const QString &title)
-{
-    auto *window = new TPendingWindow(title, this);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
 }
 
 void TForm_Main::OpenCustomisation()
@@ -352,6 +398,8 @@ void TForm_Main::closeEvent(QCloseEvent *event)
 {
     SaveSettings(m_settingsPath);
     m_about->close();
+    // An EDID choice not applied goes back, as when its window is closed.
+    m_edid->close();
     if (m_console)
         m_console->close();
     event->accept();

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+class QGroupBox;
 class QPushButton;
 class QTabWidget;
 class QToolBar;
@@ -23,13 +24,18 @@ class TConversion_V2;
 class TDeviceCommands;
 class TDeviceStatus;
 class TForm_About;
+class TForm_Customize;
 class TForm_Debug2007;
+class TForm_EDIDDVI;
+class TInputSection;
 class TGestionSlide;
+class TLanSetup;
 class TMainPage;
 class TMainStatusBar;
 class TMorlixVariables;
 class TMultiTimer;
 class TOperationPanel;
+struct TPageModels;
 class TSettingsFile;
 class TUpdatePanel;
 
@@ -90,6 +96,9 @@ public:
     TComDriverMorlix &Driver() const { return *m_driver; }
     TMorlixVariables &Changes() const { return *m_changes; }
     const TMainContext &Context() const { return *m_context; }
+    TPageModels &Models() const { return *m_models; }
+    // The pages in the order of TMainPageIndex.
+    const QVector<TMainPage *> &Pages() const { return m_pages; }
     TMainStatusBar *StatusBarPanels() const { return m_statusBar; }
     TConnectionOverlay *Overlay() const { return m_overlay; }
     TOperationPanel *OperationPanel() const { return m_operationPanel; }
@@ -101,8 +110,14 @@ public:
     TDeviceCommands *Commands() const { return m_commands; }
     TConnectionWatch *ConnectionWatch() const { return m_connectionWatch; }
     TForm_Debug2007 *ServiceConsole() const { return m_console; }
+    TLanSetup *LanSetup() const { return m_lanSetup; }
+    TForm_EDIDDVI *EdidWindow() const { return m_edid; }
     QStringList SerialPorts() const { return m_serialPorts; }
     TOperatorNames &Names() { return m_names; }
+    TInputSection *InputSection() const { return m_inputSection; }
+    TForm_Customize *Customize() const { return m_customize; }
+    // Opens "Customize" on a row of its grids (-1: both groups, no row).
+    void OpenCustomize(int row);
     QPushButton *FreezeButton() const { return m_freeze; }
     QTimer &FastTimer() { return m_fastTimer; }
 
@@ -117,7 +132,9 @@ private:
     void BuildStatus();
     void RaiseOverlays();
     void ReportSerialAccess();
-    void ShowPending(const QString &title);
+    void BuildSections();
+    void ShowNames();
+    void TakeNamesFromCustomize();
     void OpenCustomisation();
     void SaveCustomisation(bool choosePath);
 
@@ -129,6 +146,7 @@ private:
     std::unique_ptr<TComDriverMorlix> m_driver;
     std::unique_ptr<TMorlixVariables> m_changes;
     std::unique_ptr<TConversion_V2> m_conversion;
+    std::unique_ptr<TPageModels> m_models;
     std::unique_ptr<TMainContext> m_context;
     std::unique_ptr<TCheckSum_Halvor> m_checksum;
     std::unique_ptr<TSettingsFile> m_settings;
@@ -139,6 +157,9 @@ private:
     QToolBar *m_toolBar = nullptr;
     QToolBar *m_fileToolBar = nullptr;
     QPushButton *m_freeze = nullptr;
+    QGroupBox *m_inputStrip = nullptr;
+    TInputSection *m_inputSection = nullptr;
+    TForm_Customize *m_customize = nullptr;
     TMainStatusBar *m_statusBar = nullptr;
     TConnectionOverlay *m_overlay = nullptr;
     TOperationPanel *m_operationPanel = nullptr;
@@ -152,6 +173,8 @@ private:
     TDeviceCommands *m_commands = nullptr;
     TConnectionWatch *m_connectionWatch = nullptr;
     TForm_Debug2007 *m_console = nullptr;
+    TLanSetup *m_lanSetup = nullptr;
+    TForm_EDIDDVI *m_edid = nullptr;
     QString m_customisationPath;
     bool m_consoleKeyArmed = false;
 };

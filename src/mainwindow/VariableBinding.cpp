@@ -1,17 +1,24 @@
 #include "VariableBinding.h"
 
+#include "controls/EditUpDown.h"
+#include "controls/SlidingCaption.h"
+#include "controls/SmartItems.h"
 #include "dialogs/OperatorPrompt.h"
+#include "mainwindow/tables/ItemTable.h"
 #include "link/ComDriverMorlix.h"
 #include "variables/MorlixVariables_d.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
+#include <QAction>
 #include <QComboBox>
+#include <QMenu>
 #include <QPointer>
 #include <QProgressBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <cmath>
+#include <cstdint>
 
 namespace VariableBinding {
 
@@ -50,11 +57,16 @@ void BindSlider(const TMainContext &context, QAbstractSlider *slider, int varNum
 {
     TComDriverMorlix &driver = context.Driver;
     ApplyRange(slider, driver, varNumber);
-    // Only the operator's moves send: a report sets the slider with its
-    // signals blocked, so it never echoes back.
-    QObject::connect(slider, &QAbstractSlider::valueChanged, slider, [&driver, varNumber](int value) {
-        driver.SendVar(varNumber, uint16_t(value));
+    // Only the operator's actions send: valueChanged would also fire when a
+    // range clamps the value, and a report sets the slider with its signals
+    // blocked, so it never echoes back. A drag reports through sliderMoved;
+    // the other actions carry the new position before it becomes the value.
+    QObject::connect(slider, &QAbstractSlider::actionTriggered, slider, [slider, &driver, varNumber](int action) {
+        if (action != QAbstractSlider::SliderMove)
+            driver.SendVar(varNumber, uint16_t(slider->sliderPosition()));
     });
+    QObject::connect(slider, &QAbstractSlider::sliderMoved, slider,
+                     [&driver, varNumber](int position) { driver.SendVar(varNumber, uint16_t(position)); });
     QPointer<QAbstractSlider> guarded(slider);
     OnReport(context, varNumber, [guarded, &driver, varNumber] {
         if (!guarded)
@@ -113,6 +125,120 @@ void BindSelector(const TMainContext &context, QComboBox *selector, int varNumbe
         const QSignalBlocker block(guarded);
         guarded->setCurrentIndex(PositionOfValue(itemValues, driver.GetVar(varNumber)));
     });
+}
+
+void SendElements(TComDriver &driver, int indexVar, uint16_t index, TIndexWrite mode,
+                  std::initializer_list<TElementWrite> writes)
+{
+    if (mode == TIndexWrite::Always || driver.GetVar(indexVar) != index)
+        driver.SendVar(indexVar, index);
+    for (const TElementWrite &write : writes)
+        driver.SendVar(write.VarNumber, write.Value);
+}
+
+void OnItemChosen(TSmartItems *selector, std::function<void(int item)> choose)
+{
+    // An item with sub-items reports itself with the middle button when its
+    // list opens: the choice is then made among the sub-items.
+    QObject::connect(selector, &TSmartItems::OnSmartItemsClickChange, selector,
+                     [choose](TSmartItems *, Qt::MouseButton button, bool userEvent, int item, const QString &) {
+                         if (userEvent && button == Qt::LeftButton)
+                             choose(item);
+                     });
+}
+
+void OnSubItemChosen(TSmartItems *selector, std::function<void(int item, int subItem)> choose)
+{
+    QObject::connect(selector, &TSmartItems::OnSmartSubItemsClickChange, selector,
+                     [choose](TSmartItems *, Qt::MouseButton button, bool userEvent, int item, const QString &,
+                              int subItem, const QString &) {
+                         if (userEvent && button == Qt::LeftButton)
+                             choose(item, subItem);
+                     });
+}
+
+uint16_t ChosenValue(QWidget *parent, const TItemTable &table, int position)
+{
+    if (const auto value = table.ValueAt(position))
+        return *value;
+    TOperatorPrompt::Inform(parent, OutOfTableMessage(), TOperatorPrompt::Warning);
+    return 0;
+}
+
+void ApplyEntries(TSmartItems *selector, const TItemTable &table)
+{
+    selector->SetItems(table.Captions());
+    for (int i = 0; i < table.Count(); ++i) {
+        selector->SetItemEnabled(i, table.At(i).Enabled);
+        selector->SetItemVisible(i, table.At(i).Visible);
+    }
+}
+
+void ShowReportedValue(TSmartItems *selector, const TItemTable &table, uint16_t value, int subItem)
+{
+    const int item = table.PositionOf(value);
+    if (item < 0) {
+        selector->SetItemIndex(-1);
+        if (selector->StyleType() == TSmartItems::_ComboBox)
+            selector->ListField()->SetText(QString());
+        return;
+    }
+    // The selector shows only visible items: show a hidden one for the
+    // moment it takes to write the index.
+    QAction *action = selector->PutMenuPopupMenu()->actions().value(item);
+    const bool hidden = action && !action->isVisible();
+    if (hidden)
+        selector->SetItemVisible(item, true);
+    if (subItem >= 0)
+        selector->SetSUBItemIndex(subItem);
+    selector->SetItemIndex(item);
+    if (hidden)
+        selector->SetItemVisible(item, false);
+    // A caption wider than the field slides on hover; the hint holds it whole.
+    if (selector->StyleType() == TSmartItems::_ComboBox)
+        selector->ListField()->setToolTip(selector->ListField()->Text());
+}
+
+void BindSmartItems(const TMainContext &context, TSmartItems *selector, int varNumber, const TItemTable &table)
+{
+    TComDriverMorlix &driver = context.Driver;
+    OnItemChosen(selector, [selector, &driver, varNumber, table](int item) {
+        driver.SendVar(varNumber, ChosenValue(selector, table, item));
+    });
+    QPointer<TSmartItems> guarded(selector);
+    OnReport(context, varNumber, [guarded, &driver, varNumber, table] {
+        if (guarded)
+            ShowReportedValue(guarded, table, driver.GetVar(varNumber));
+    });
+}
+
+bool AcceptsEntry(const TComDriver &driver, int varNumber, int64_t value)
+{
+    return value >= driver.GetVarMin(varNumber) && value <= driver.GetVarMax(varNumber);
+}
+
+void BindEditUpDown(const TMainContext &context, TEditUpDown *field, int varNumber)
+{
+    TComDriverMorlix &driver = context.Driver;
+    const int minimum = driver.GetVarMin(varNumber);
+    const int maximum = driver.GetVarMax(varNumber);
+    if (maximum <= INT16_MAX) {
+        field->SetMin(int16_t(minimum));
+        field->SetMax(int16_t(maximum));
+    }
+    QPointer<TEditUpDown> guarded(field);
+    auto show = [guarded, &driver, varNumber] {
+        if (guarded)
+            guarded->SetPosition(driver.GetVar(varNumber));
+    };
+    QObject::connect(field, &TEditUpDown::OnUserChange, field,
+                     [&driver, varNumber, show](TEditUpDown *, int32_t value, TEditUpDown::TUDBtnType) {
+                         if (AcceptsEntry(driver, varNumber, value))
+                             driver.SendVar(varNumber, uint16_t(value));
+                         else
+                             show();
+                     });
+    OnReport(context, varNumber, show);
 }
 
 } // namespace VariableBinding

@@ -5,6 +5,7 @@
 #include <QVector>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 
 class QAbstractButton;
 class QAbstractSlider;
@@ -14,6 +15,9 @@ class QProgressBar;
 class QSpinBox;
 class QWidget;
 class TComDriver;
+class TEditUpDown;
+class TItemTable;
+class TSmartItems;
 
 // The two shapes every page control takes: an operator's action converts the
 // value and sends it, and the report of the variable sets the control from the
@@ -32,8 +36,9 @@ int LargeStep(int minimum, int maximum);
 // starts from the cached value.
 void OnReport(const TMainContext &context, int varNumber, std::function<void()> show);
 
-// Slider: range from the table; moving it sends the position; a report moves
-// it back to the device's value.
+// Slider: range from the table; the operator's steps, page clicks, keys,
+// wheel and drags send the position (setting a value or a range sends
+// nothing); a report moves it back to the device's value.
 void BindSlider(const TMainContext &context, QAbstractSlider *slider, int varNumber);
 
 // On/off button: clicking sends (cached value mod 128) xor 1; it shows pressed
@@ -46,5 +51,43 @@ void BindSelector(const TMainContext &context, QComboBox *selector, int varNumbe
                   QVector<uint16_t> itemValues);
 int PositionOfValue(const QVector<uint16_t> &itemValues, uint16_t value);
 QString OutOfTableMessage();
+
+// Array variables: the index variable first, then each value. WhenDiffers
+// skips the index when the device already reports that index.
+enum class TIndexWrite { Always, WhenDiffers };
+struct TElementWrite
+{
+    int VarNumber;
+    uint16_t Value;
+};
+void SendElements(TComDriver &driver, int indexVar, uint16_t index, TIndexWrite mode,
+                  std::initializer_list<TElementWrite> writes);
+
+// TSmartItems, the operator's choices only. choose(item) runs for a plain
+// choice: the primary button, an item that opens no sub-item list, and a
+// user event (never the program setting an index). choose(item, subItem)
+// runs for a sub-item chosen with the primary button.
+void OnItemChosen(TSmartItems *selector, std::function<void(int item)> choose);
+void OnSubItemChosen(TSmartItems *selector, std::function<void(int item, int subItem)> choose);
+// The device value of a chosen position; a position outside the table warns
+// "ItemIndex out about Tab: 0 will be send" and gives 0.
+uint16_t ChosenValue(QWidget *parent, const TItemTable &table, int position);
+// Gives the selector the table's items: captions, enabled and visible flags.
+void ApplyEntries(TSmartItems *selector, const TItemTable &table);
+// Shows the item of a reported value (and its sub-item), even an item hidden
+// in this selector: the screen never shows a value the device does not hold.
+// A value outside the table shows nothing selected.
+void ShowReportedValue(TSmartItems *selector, const TItemTable &table, uint16_t value, int subItem = -1);
+// A scalar variable whose values are the table's: a plain choice sends the
+// item's value, a report shows the item of the device's value.
+void BindSmartItems(const TMainContext &context, TSmartItems *selector, int varNumber, const TItemTable &table);
+
+// Whether an operator's entry lies in the variable's GetVarMin..GetVarMax.
+bool AcceptsEntry(const TComDriver &driver, int varNumber, int64_t value);
+// Numeric field of a scalar variable: range from the table when it fits the
+// field (a 16-bit signed range; otherwise the caller sets it). An entry the
+// variable's range refuses sends nothing and the field shows the device's
+// value again; a report sets the position.
+void BindEditUpDown(const TMainContext &context, TEditUpDown *field, int varNumber);
 
 } // namespace VariableBinding

@@ -191,6 +191,42 @@ private slots:
         QVERIFY(rates->actions().at(1)->isChecked());
     }
 
+    // Qt's menus trigger an item on any button's release: the event says which.
+    void listChoiceReportsTheButtonThatReleased_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<bool>("onSubItem");
+        QTest::newRow("item, right") << Qt::RightButton << false;
+        QTest::newRow("item, left") << Qt::LeftButton << false;
+        QTest::newRow("sub-item, right") << Qt::RightButton << true;
+        QTest::newRow("sub-item, left") << Qt::LeftButton << true;
+    }
+    void listChoiceReportsTheButtonThatReleased()
+    {
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(bool, onSubItem);
+        Selector s(TSmartItems::_ComboBox);
+        s.control.SetSubItems(1, {QStringLiteral("60 Hz"), QStringLiteral("75 Hz")});
+        QTest::mouseClick(s.control.DropButton(), Qt::LeftButton);
+        QMenu *menu = s.control.PutMenuPopupMenu();
+        QTRY_VERIFY_WITH_TIMEOUT(menu->isVisible(), 2000);
+        QMenu *target = menu;
+        QAction *action = menu->actions().at(2);
+        if (onSubItem) {
+            target = menu->actions().at(1)->menu();
+            target->popup(menu->mapToGlobal(menu->actionGeometry(menu->actions().at(1)).topRight()));
+            QTRY_VERIFY_WITH_TIMEOUT(target->isVisible(), 2000);
+            action = target->actions().at(1);
+        }
+        const QPoint at = target->actionGeometry(action).center();
+        QTest::mouseMove(target, at);
+        QTest::mousePress(target, button, {}, at);
+        QTest::mouseRelease(target, button, {}, at);
+        QSignalSpy &spy = onSubItem ? s.subClicks : s.clicks;
+        QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, 2000);
+        QCOMPARE(spy.first().at(1).value<Qt::MouseButton>(), button);
+    }
+
     void subItemMarksClearedWhenAnotherItemIsChosen_data()
     {
         QTest::addColumn<bool>("include");

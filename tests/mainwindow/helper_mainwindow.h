@@ -1,6 +1,7 @@
 #pragma once
 // A main window for tests: fast timers, a settings file in a temporary folder
 // and the serial ports the test names.
+#include "ScriptedPrompt.h"
 #include "link/ComDriverMorlix.h"
 #include "mainwindow/Unit_Main.h"
 
@@ -49,3 +50,20 @@ inline TConnectionChoice LoopbackChoice(TConnectionType type, int remotePort)
     choice.LocalPort = 0;
     return choice;
 }
+
+// An initialised main window whose prompts are answered by script and whose
+// writes are recorded from the end of its start on.
+struct TRecordedWindow
+{
+    explicit TRecordedWindow(const QTemporaryDir &dir) : window(TestWindowOptions(dir))
+    {
+        window.Initialise();
+        sent.sent.clear();
+    }
+    // Feeds reply lines as the device sends them.
+    void Device(const QByteArray &lines) { Report(window.Driver(), lines); }
+
+    TScriptedPrompt prompt;
+    TForm_Main window;
+    SentRecorder sent{window.Driver()};
+};

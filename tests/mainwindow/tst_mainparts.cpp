@@ -36,7 +36,7 @@ private slots:
         Report(driver, "YB3\r\n");
         QCOMPARE(slider.value(), 3);
         QVERIFY(sent.sent.isEmpty()); // a report never echoes back
-        slider.setValue(4);
+        slider.triggerAction(QAbstractSlider::SliderSingleStepAdd);
         QCOMPARE(sent.sent, QStringList{"4YB"});
     }
 

@@ -197,14 +197,38 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(log.Lines, (QByteArrayList{"Ia1", "Ia0", "RK1", "RK0"}), 5000);
     }
 
-    void storeAsksToSave()
+    void storesAskToSave_data()
     {
+        QTest::addColumn<QByteArray>("command");
+        QTest::addColumn<int>("varNumber");
+        QTest::newRow("settings") << QByteArray("1YS") << int(STORE);
+        QTest::newRow("EDID") << QByteArray("1ES") << int(EDIDSTORE);
+        QTest::newRow("LAN") << QByteArray("1ns") << int(LANSTORE);
+    }
+    void storesAskToSave()
+    {
+        QFETCH(QByteArray, command);
+        QFETCH(int, varNumber);
         SimDevice device;
         device.Operations().SetStepInterval(1);
         QSignalSpy saved(&device, &SimDevice::StoreRequested);
-        Send(device, "1YS");
+        Send(device, command);
         QTRY_COMPARE_WITH_TIMEOUT(saved.count(), 1, 5000);
-        QCOMPARE(device.State().Value(STORE), uint16_t(0));
+        QCOMPARE(device.State().Value(varNumber), uint16_t(0));
+    }
+
+    void lanWritesLandInTheSelectedSlot()
+    {
+        // The dialog's write sequence: the selector, then the bytes of its slot.
+        SimDevice device;
+        ReportLog log(device);
+        Send(device, "1na10nw2na254nz0na8000np");
+        QCOMPARE(device.State().Value(LANIP4, 1), uint16_t(10));
+        QCOMPARE(device.State().Value(LANIP1, 2), uint16_t(254));
+        QCOMPARE(device.State().Value(LANIPPORT, 0), uint16_t(8000));
+        QCOMPARE(device.State().Value(LANIP4, 0), VarTable[LANIP4].Default);
+        // Each value is reported behind its slot's status index.
+        QCOMPARE(log.Lines.mid(0, 4), (QByteArrayList{"na1", "nb1", "nb1", "nw10"}));
     }
 
     void factoryResetRestoresAndReportsDefaults()

@@ -57,6 +57,52 @@ private slots:
         QVERIFY(contents.contains("\nVERV=33\r\n"));
     }
 
+    void devicesOwnMemoriesSurviveAKill_data()
+    {
+        QTest::addColumn<QByteArray>("commands");
+        QTest::addColumn<QByteArray>("savedLine");
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<QByteArray>("answer");
+        QTest::newRow("EDID") << QByteArray("16EM0ER1ES") << QByteArray("\nEDIDFMT=16\r\n") << QByteArray("EM")
+                              << QByteArray("EM16\r\n");
+        QTest::newRow("LAN") << QByteArray("1na10nw0na1ns") << QByteArray("\nLANIP4[1]=10\r\n")
+                             << QByteArray("1nanw") << QByteArray("nw10\r\n");
+    }
+    void devicesOwnMemoriesSurviveAKill()
+    {
+        QFETCH(QByteArray, commands);
+        QFETCH(QByteArray, savedLine);
+        QFETCH(QByteArray, request);
+        QFETCH(QByteArray, answer);
+        QTemporaryDir dir;
+        const QString state = dir.filePath("state.txt");
+        const QStringList arguments{"--tcp", "0", "--state", state, "--op-step", "1"};
+        QProcess process;
+        process.start(SimulatorPath(), arguments);
+        QVERIFY(process.waitForStarted(Timeout));
+        {
+            SimClient client(ListeningPort(process));
+            QVERIFY(client.WaitConnected());
+            client.Send(commands);
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(state), Timeout);
+            QFile saved(state);
+            QVERIFY(saved.open(QIODevice::ReadOnly));
+            QVERIFY(saved.readAll().contains(savedLine));
+        }
+        // No chance to save at exit: what was stored must already be there.
+        process.kill();
+        QVERIFY(process.waitForFinished(Timeout));
+
+        process.start(SimulatorPath(), arguments);
+        QVERIFY(process.waitForStarted(Timeout));
+        SimClient client(ListeningPort(process));
+        QVERIFY(client.WaitConnected());
+        client.Send(request);
+        QTRY_VERIFY_WITH_TIMEOUT(client.Received.endsWith(answer), Timeout);
+        process.kill();
+        QVERIFY(process.waitForFinished(Timeout));
+    }
+
     void terminationExitsCleanly()
     {
         QTemporaryDir dir;

@@ -20,7 +20,6 @@ int StatusIndexOf(int settingIndexVar)
 int FollowerOf(int varNumber)
 {
     switch (varNumber) {
-    case ICHN: return ICH;
     case STDBYREQUEST: return STDBYSTATUS;
     case REFREQUEST: return REFSTATUS;
     case AREF_REQUEST: return AREF_STATUS;

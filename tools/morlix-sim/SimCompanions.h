@@ -2,8 +2,8 @@
 #include <cstdint>
 
 // Variables the device updates by itself when another one is written: the
-// status copy of an index variable, the current input after a new input is
-// chosen, the state after a request, the level in dB after a volume step.
+// status copy of an index variable, the state after a request, the level in
+// dB after a volume step.
 namespace SimCompanions {
 
 // The variable that follows `varNumber`, or NoVar.

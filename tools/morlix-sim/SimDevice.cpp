@@ -54,6 +54,9 @@ void SimDevice::Write(int varNumber, int element, uint32_t value)
         // The type code is fixed; "0?" is the application saying it lost
         // the device, and needs no answer.
         return;
+    case ICHN:
+        m_signals.RequestInput(value);
+        return;
     case DIESE:
         if (value != 0)
             FullResend();
@@ -74,6 +77,8 @@ void SimDevice::Write(int varNumber, int element, uint32_t value)
     const int current = m_state.CurrentElement(varNumber);
     const int target = element < 0 ? current : element;
     StoreAndReport(varNumber, target, value);
+    if (varNumber == ICH)
+        m_signals.ActiveInputChanged();
 
     uint16_t followerValue = 0;
     if (SimCompanions::FollowerValue(varNumber, m_state.Value(varNumber, target), followerValue))
@@ -185,6 +190,10 @@ void SimDevice::OnOperationFinished(int varNumber)
 {
     switch (varNumber) {
     case STORE:
+    case EDIDSTORE:
+    case LANSTORE:
+        // The EDID choice and the LAN settings live in the device's own
+        // memory, like the stored settings: all three survive a restart.
         emit StoreRequested();
         break;
     case FACTORYRESET:
@@ -204,7 +213,7 @@ void SimDevice::OnOperationFinished(int varNumber)
         break;
     default:
         // The remaining operations act on parts of the device the simulator
-        // does not model (signal measurement, EEPROM, EDID, pictures).
+        // does not model (signal measurement, pictures).
         break;
     }
     if (SimOperations::KindOf(varNumber) != 0) {

@@ -3,6 +3,7 @@
 #include "SimDeviceState.h"
 #include "SimOperations.h"
 #include "SimPictureMemories.h"
+#include "SimSignals.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -21,6 +22,7 @@ public:
     const SimDeviceState &State() const { return m_state; }
     SimOperations &Operations() { return m_operations; }
     SimPictureMemories &Pictures() { return m_pictures; }
+    SimSignals &Signals() { return m_signals; }
 
     void Execute(const SimCommand &command);
 
@@ -36,10 +38,12 @@ public:
 
 signals:
     void Report(const QByteArray &line);
-    // STORE finished: the owner saves the state where it keeps it.
+    // STORE, EDIDSTORE or LANSTORE finished: the owner saves the state
+    // where it keeps it.
     void StoreRequested();
 
 private:
+    friend class SimSignals;
     void Request(int varNumber);
     void FullResend();
     void StoreAndReport(int varNumber, int element, uint32_t value);
@@ -57,4 +61,5 @@ private:
     SimDeviceState m_state;
     SimOperations m_operations;
     SimPictureMemories m_pictures;
+    SimSignals m_signals{*this};
 };

@@ -11,6 +11,8 @@ QString SimFrontPanel::HelpText()
 {
     return QStringLiteral("set NAME VALUE     change a variable (NAME[i] for an array element)\n"
                           "get NAME           show a variable (every element of an array)\n"
+                          "signal N FORMAT    put a source of detected format FORMAT (0 to 33) on input N;\n"
+                          "                   add hdcp for an HDCP source; signal N none removes it\n"
                           "dump               show every variable\n"
                           "disconnect         drop the connected client\n"
                           "quit               stop the simulator\n"
@@ -28,6 +30,8 @@ QString SimFrontPanel::Handle(const QString &line)
         return Set(words);
     if (command == QLatin1String("get"))
         return Get(words);
+    if (command == QLatin1String("signal"))
+        return m_device.Signals().Command(words.mid(1));
     if (command == QLatin1String("dump") && words.size() == 1)
         return SimStateFile::Lines(m_device.State()).join(QLatin1Char('\n'));
     if (command == QLatin1String("disconnect") && words.size() == 1) {

@@ -3,6 +3,7 @@
 
 #include <QCommandLineParser>
 #include <QHostAddress>
+#include <QRegularExpression>
 
 namespace {
 
@@ -19,18 +20,23 @@ struct OptionSet
     QCommandLineOption DropEvery{"drop-every", "Drop every Nth report.", "N"};
     QCommandLineOption NoiseEvery{"noise-every", "Send a garbage line before every Nth report.", "N"};
     QCommandLineOption CloseAfter{"close-after", "Close the connection after N reports.", "N"};
-    QCommandLineOption State{"state", "Load the state from FILE; save it on STORE and at exit.", "FILE"};
+    QCommandLineOption State{"state", "Load the state from FILE; save it on STORE, EDIDSTORE, LANSTORE and at exit.", "FILE"};
     QCommandLineOption Set{"set", "Start with NAME=VALUE (NAME[i]=VALUE for an element); repeatable.", "NAME=VALUE"};
     QCommandLineOption Log{"log", "Print every command and report on standard error."};
     QCommandLineOption OperationStep{"op-step", "Duration of one step of a one-shot operation (default 200).", "MS"};
     QCommandLineOption NackEvery{"nack-every", "Refuse every Nth transfer record with \".0\".", "N"};
     QCommandLineOption NoAckAfter{"no-ack-after", "Answer no transfer record after the Nth.", "N"};
     QCommandLineOption EraseMs{"erase-ms", "Make an erase take MS milliseconds, with progress reports.", "MS"};
+    QCommandLineOption SwitchMs{"switch-ms", "Time an input switch takes, ICHN to ICH (default 300).", "MS"};
+    QCommandLineOption Signal{"signal",
+                              "Start with a source on input N of detected format FORMAT (0 to 33); "
+                              "N:FORMAT:hdcp for an HDCP source; repeatable.",
+                              "N:FORMAT"};
 
     void AddTo(QCommandLineParser &parser) const
     {
         parser.addOptions({Tcp, Udp, Bind, Pty, Serial, Latency, Baud, Silent, DropEvery, NoiseEvery, CloseAfter,
-                           State, Set, Log, OperationStep, NackEvery, NoAckAfter, EraseMs});
+                           State, Set, Log, OperationStep, NackEvery, NoAckAfter, EraseMs, SwitchMs, Signal});
     }
 };
 
@@ -101,7 +107,8 @@ bool SimOptions::Parse(const QStringList &arguments, SimOptions &out, QString *e
         || !ReadNumber(parser, options.OperationStep, large, out.OperationStepMs, error)
         || !ReadNumber(parser, options.NackEvery, large, out.Line.Transfer.NackEvery, error)
         || !ReadNumber(parser, options.NoAckAfter, large, out.Line.Transfer.NoAckAfter, error)
-        || !ReadNumber(parser, options.EraseMs, large, out.Line.Transfer.EraseMs, error))
+        || !ReadNumber(parser, options.EraseMs, large, out.Line.Transfer.EraseMs, error)
+        || !ReadNumber(parser, options.SwitchMs, large, out.SwitchMs, error))
         return false;
     faults.Silent = parser.isSet(options.Silent);
     out.BindAddress = parser.value(options.Bind);
@@ -123,6 +130,15 @@ bool SimOptions::Parse(const QStringList &arguments, SimOptions &out, QString *e
                 *error = QStringLiteral("--set %1").arg(reason);
             return false;
         }
+    }
+    static const QRegularExpression signal(QStringLiteral("^[1-5]:([0-9]|[12][0-9]|3[0-3])(:hdcp)?$"));
+    for (const QString &source : parser.values(options.Signal)) {
+        if (!signal.match(source).hasMatch()) {
+            if (error)
+                *error = QStringLiteral("--signal needs N:FORMAT (input 1 to 5, format 0 to 33), not %1").arg(source);
+            return false;
+        }
+        out.Signals << source;
     }
     if (!out.HasTransport()) {
         if (error)

@@ -18,6 +18,8 @@ struct SimOptions
     QStringList Assignments; // --set NAME=VALUE, in order
     bool Log = false;
     int OperationStepMs = 200;
+    int SwitchMs = 300;       // ICHN to ICH
+    QStringList Signals;      // --signal N:FORMAT, in order
 
     bool HasTransport() const { return TcpPort || UdpPort || !PtyPath.isEmpty() || !SerialDevice.isEmpty(); }
 

@@ -85,10 +85,13 @@ int main(int argc, char **argv)
 
     SimDevice device;
     device.Operations().SetStepInterval(options.OperationStepMs);
+    device.Signals().SetSwitchDelay(options.SwitchMs);
     if (!PrepareState(options, device.State(), &error)) {
         PrintLine(stderr, QStringLiteral("morlix-sim: %1").arg(error));
         return 1;
     }
+    for (const QString &source : options.Signals)
+        device.Signals().Command(source.split(QLatin1Char(':')));
 
     std::vector<std::unique_ptr<SimLink>> links;
     for (std::unique_ptr<SimEndpoint> &endpoint : MakeEndpoints(options)) {
