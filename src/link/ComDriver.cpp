@@ -125,7 +125,9 @@ void TComDriver::closeSerial()
 {
     if (!m_serial.Opened())
         return;
-    m_serial.Purge();
+    // What was written still goes out: a speed change right after a
+    // transfer's last record must not throw that record away.
+    m_serial.Purge(true);
     m_serial.Close();
 }
 

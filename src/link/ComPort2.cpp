@@ -1,6 +1,7 @@
 #include "ComPort2.h"
 
 #include <QSerialPortInfo>
+#include <termios.h>
 
 namespace {
 
@@ -74,11 +75,17 @@ void TComPort2::Close()
     emit OnPortClose();
 }
 
-void TComPort2::Purge()
+void TComPort2::Purge(bool keepOutput)
 {
     if (!Opened())
         return;
-    m_serial.clear(QSerialPort::AllDirections);
+    if (keepOutput) {
+        m_serial.flush();
+        // Until the last byte is on the line (on a pseudo-terminal: with
+        // the far end), so that nothing written is discarded.
+        ::tcdrain(m_serial.handle());
+    }
+    m_serial.clear(keepOutput ? QSerialPort::Input : QSerialPort::AllDirections);
     // Pseudo-terminals have no modem lines; the refusal is harmless.
     m_serial.setDataTerminalReady(false);
     m_serial.setRequestToSend(false);

@@ -37,8 +37,9 @@ public:
     // Throws EComError "TCOMPORT : cannot open <port>\r\n<system message>".
     void Open();
     void Close();
-    // Discards both buffers and lowers DTR and RTS.
-    void Purge();
+    // Discards both buffers and lowers DTR and RTS. keepOutput: discards
+    // only what came in, after everything written has left.
+    void Purge(bool keepOutput = false);
     void Send(const QByteArray &data);
 
     bool Opened() const { return m_serial.isOpen(); }

@@ -40,10 +40,14 @@ private slots:
     void speedChangeReopensTheLine()
     {
         PtyPair line;
-        TComDriverMorlix link;
+        TComDriverMorlix link(NeverMs, NeverMs);
         openOn(line, link);
+        // Written just before the speed changes, as a transfer's last record.
+        link.SendText(":00000001FF\r\n");
         link.SetBaudRate(115200);
         QVERIFY(link.Opened());
+        // Each opening of the port asks for the device.
+        QTRY_COMPARE_WITH_TIMEOUT(line.received(), QByteArray("?:00000001FF\r\n?"), 5000);
         QCOMPARE(link.BaudRate(), 115200u);
         line.write("RX7\r\n");
         QTRY_COMPARE_WITH_TIMEOUT(link.GetVar(HPOS), uint16_t(7), 5000);

@@ -6,6 +6,7 @@
 #include "variables/VariableAddress.h"
 #include "variables/VariableTable.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -93,6 +94,8 @@ private slots:
         const QString path = dir.filePath("ttyMorlix");
         auto sim = std::make_unique<SimProcess>();
         QVERIFY(sim->Start({"--pty", path}));
+        // The simulator tells its TCP port first; the terminal may follow.
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(path), 10000);
 
         TComDriverMorlix driver(20, 200);
         driver.SetSerialReopenIntervalMs(50);
