@@ -8,6 +8,7 @@
 #include "transfer/TransferRecords.h"
 
 #include <QElapsedTimer>
+#include <benchmark/benchmark.h>
 
 class TBenchUpload
 {
@@ -41,6 +42,20 @@ public:
         return Sender.Succeeded() ? seconds : -1;
     }
 
+    // One timed iteration: false, with the benchmark skipped, when the
+    // upload failed.
+    bool RunIteration(benchmark::State &state)
+    {
+        LastSeconds = Run();
+        if (LastSeconds < 0) {
+            state.SkipWithError("upload failed");
+            return false;
+        }
+        state.SetIterationTime(LastSeconds);
+        return true;
+    }
+
     TLogoFrameProcess Picture;
     TThreadFrameRaw Sender;
+    double LastSeconds = 0;
 };

@@ -199,12 +199,8 @@ void UploadTurnaround(benchmark::State &state, InstantDevice::TLine line)
     std::vector<double> turnarounds;
     double records = 0;
     for (auto _ : state) {
-        const double took = upload.Run();
-        if (took < 0) {
-            state.SkipWithError("upload failed");
+        if (!upload.RunIteration(state))
             return;
-        }
-        state.SetIterationTime(took);
         records += double(upload.Sender.RecordsSent());
         // The end record gets no answer: the device is idle again.
         WaitWithEvents([] { return false; }, 20);
