@@ -2,12 +2,14 @@
 
 #include "AppFiles.h"
 #include "ConnectionOverlay.h"
+#include "ConsoleKey.h"
 #include "ConnectionWatch.h"
 #include "DeviceCommands.h"
 #include "DeviceStatus.h"
 #include "Form_About.h"
 #include "LanSetup.h"
 #include "LcdBrightnessPopup.h"
+#include "LogoLoaderLink.h"
 #include "MainPages.h"
 #include "MainStatusBar.h"
 #include "MessagePanels.h"
@@ -22,7 +24,12 @@
 #include "dialogs/OperatorPrompt.h"
 #include "dialogs/Unit_Customize.h"
 #include "dialogs/Unit_EDID_DVI.h"
+#include "pages/AudioSection.h"
 #include "pages/InputSection.h"
+#include "pages/OutputSection.h"
+#include "pages/ZoomSection.h"
+#include "dialogs/Unit_SaveLoadConfigTotal.h"
+#include "dialogs/Unit_SavePreset.h"
 #include "pages/PageModels.h"
 #include "link/ComDriverMorlix.h"
 #include "variables/Conversion_V2.h"
@@ -30,11 +37,12 @@
 
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTabWidget>
 #include <QToolBar>
 
@@ -94,14 +102,21 @@ TForm_Main::TForm_Main(const TMainWindowOptions &options, QWidget *parent)
             m_fastTimer.stop();
     });
 
-    auto *consoleKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Insert), this);
-    connect(consoleKey, &QShortcut::activated, this, &TForm_Main::ConsoleKeyPressed);
+    // Created hidden now, so that its log holds what came before it is shown.
+    TConsoleOptions consoleOptions;
+    if (!options.SettingsPath.isEmpty())
+        consoleOptions.FilePath = QFileInfo(options.SettingsPath).dir().filePath(QStringLiteral("Debug2007.ini"));
+    m_console = new TForm_Debug2007(this, consoleOptions);
+    m_console->SetDriver(m_driver.get());
+    new TConsoleKey(this, [this] { return m_consoleKeyArmed; }, [this] { ConsoleKeyPressed(); });
 }
 
 TForm_Main::~TForm_Main()
 {
     // The pages' handlers refer to widgets: stop the reports before they go.
     m_driver->disconnect(this);
+    // The loader's threads give the link back before the link goes.
+    delete m_logoLoader;
     m_driver->Close();
 }
 
@@ -171,6 +186,33 @@ void TForm_Main::BuildSections()
     m_customize = new TForm_Customize(this);
     connect(m_customize, &TForm_Customize::Hidden, this, &TForm_Main::TakeNamesFromCustomize);
     connect(m_inputSection, &TInputSection::RenameRequested, this, &TForm_Main::OpenCustomize);
+
+    TOutputSection::THosts output;
+    output.OutputPage = m_pages[PageOutput]->Host();
+    output.ImagePage = m_pages[PageImage]->Host();
+    output.ZoomPage = m_pages[PageZoom]->Host();
+    output.PageStrip = m_client;
+    output.Window = this;
+    output.OutputPageShown = [this] { return m_slide->ItemIndex() == PageOutput; };
+    m_output = new TOutputSection(*m_context, output, this);
+    connect(m_slide, &TGestionSlide::OnFinishSlide, m_output, &TOutputSection::ApplyPatternWindowRule);
+    m_audio = new TAudioSection(*m_context,
+                                {m_pages[PageAudio]->Host(), m_pages[PageInput], m_inputSection, m_slide, m_statusBar},
+                                this);
+    BuildZoom();
+}
+
+// The zoom page and image page fields, and the presets and progress windows
+// that store, recall, save and load the zoom presets.
+void TForm_Main::BuildZoom()
+{
+    m_zoom = new TZoomSection(*m_context, {m_pages[PageZoom]->Host(), m_pages[PageImage]->Host()}, this);
+    m_configTotal = new TForm_SaveLoadConfigTotal(*m_driver, this);
+    m_presets = new TForm_SavePreset(*m_driver, *m_configTotal, [this] { return m_zoom->Slots(); }, this);
+    connect(m_zoom, &TZoomSection::PresetsRequested, m_presets, &TForm_SavePreset::ShowAtPointer);
+    connect(m_presets, &TForm_SavePreset::PresetCaptionChanged, this,
+            [this](int preset, const QString &caption) { m_names.PresetCaptions[size_t(preset - 1)] = caption; });
+    m_changes->OnChange(ZMINDEX, [this] { m_presets->SetMem(m_driver->GetVar(ZMINDEX)); });
 }
 
 void TForm_Main::BuildCommands()
@@ -190,6 +232,10 @@ void TForm_Main::BuildCommands()
         m_about->raise();
     };
     m_commands = new TDeviceCommands(*m_context, this, menuBar(), m_toolBar, m_fileToolBar, m_freeze, commands);
+    // The recent pictures' list lives beside the settings file.
+    m_logoLoader = new TLogoLoaderLink(*m_context, this, m_toolBar,
+                                       QFileInfo(m_settingsPath).absoluteDir().filePath(QStringLiteral("ImagesFile.ini")));
+    m_audio->AddMuteButton(m_toolBar);
 }
 
 void TForm_Main::BuildStatus()
@@ -244,6 +290,8 @@ void TForm_Main::ShowNames()
     for (size_t i = 0; i < m_names.Audios.size(); ++i)
         m_customize->SetAudioName(int(i + 1), m_names.Audios[i]);
     m_inputSection->ApplyNames(m_names);
+    for (size_t i = 0; i < m_names.PresetCaptions.size(); ++i)
+        m_presets->SetPresetCaption(int(i + 1), m_names.PresetCaptions[i]);
 }
 
 // The window has committed or reverted its edits by the time it hides.
@@ -333,18 +381,16 @@ void TForm_Main::ConsoleKeyPressed()
 {
     if (!m_consoleKeyArmed)
         return;
-    if (!m_console) {
-        m_console = new TForm_Debug2007(this);
-        m_console->SetDriver(m_driver.get());
-    }
     m_console->show();
     m_console->raise();
+    m_console->activateWindow();
 }
 
 void TForm_Main::QuarterSecondTick()
 {
     m_connectionWatch->RefreshIndication();
     m_inputSection->BlinkTick();
+    m_audio->IndicatorTick();
 }
 
 void TForm_Main::OneSecondTick()
@@ -400,7 +446,6 @@ void TForm_Main::closeEvent(QCloseEvent *event)
     m_about->close();
     // An EDID choice not applied goes back, as when its window is closed.
     m_edid->close();
-    if (m_console)
-        m_console->close();
+    m_console->close();
     event->accept();
 }

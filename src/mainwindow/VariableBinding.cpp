@@ -53,26 +53,33 @@ void OnReport(const TMainContext &context, int varNumber, std::function<void()> 
     context.Changes.OnChange(varNumber, std::move(show));
 }
 
-void BindSlider(const TMainContext &context, QAbstractSlider *slider, int varNumber)
+void BindSlider(const TMainContext &context, QAbstractSlider *slider, int varNumber, TSliderSense sense)
 {
     TComDriverMorlix &driver = context.Driver;
     ApplyRange(slider, driver, varNumber);
+    const int mirror = sense == TSliderSense::Inverted ? driver.GetVarMin(varNumber) + driver.GetVarMax(varNumber) : 0;
+    const auto valueAt = [mirror, sense](int position) {
+        return uint16_t(sense == TSliderSense::Inverted ? mirror - position : position);
+    };
     // Only the operator's actions send: valueChanged would also fire when a
     // range clamps the value, and a report sets the slider with its signals
     // blocked, so it never echoes back. A drag reports through sliderMoved;
     // the other actions carry the new position before it becomes the value.
-    QObject::connect(slider, &QAbstractSlider::actionTriggered, slider, [slider, &driver, varNumber](int action) {
-        if (action != QAbstractSlider::SliderMove)
-            driver.SendVar(varNumber, uint16_t(slider->sliderPosition()));
+    QObject::connect(slider, &QAbstractSlider::actionTriggered, slider,
+                     [slider, &driver, varNumber, valueAt](int action) {
+                         if (action != QAbstractSlider::SliderMove)
+                             driver.SendVar(varNumber, valueAt(slider->sliderPosition()));
+                     });
+    QObject::connect(slider, &QAbstractSlider::sliderMoved, slider, [&driver, varNumber, valueAt](int position) {
+        driver.SendVar(varNumber, valueAt(position));
     });
-    QObject::connect(slider, &QAbstractSlider::sliderMoved, slider,
-                     [&driver, varNumber](int position) { driver.SendVar(varNumber, uint16_t(position)); });
     QPointer<QAbstractSlider> guarded(slider);
-    OnReport(context, varNumber, [guarded, &driver, varNumber] {
+    OnReport(context, varNumber, [guarded, &driver, varNumber, valueAt] {
         if (!guarded)
             return;
         const QSignalBlocker block(guarded);
-        guarded->setValue(driver.GetVar(varNumber));
+        // The mapping is its own inverse.
+        guarded->setValue(valueAt(driver.GetVar(varNumber)));
     });
 }
 
@@ -84,7 +91,7 @@ void BindToggle(const TMainContext &context, QAbstractButton *button, int varNum
     QObject::connect(button, &QAbstractButton::clicked, button, [button, &driver, varNumber] {
         const QSignalBlocker block(button);
         button->setChecked(driver.GetVar(varNumber) != 0);
-        driver.SendVar(varNumber, uint16_t((driver.GetVar(varNumber) % 128) ^ 1));
+        SendToggle(driver, varNumber);
     });
     QPointer<QAbstractButton> guarded(button);
     OnReport(context, varNumber, [guarded, &driver, varNumber] {
@@ -93,6 +100,11 @@ void BindToggle(const TMainContext &context, QAbstractButton *button, int varNum
         const QSignalBlocker block(guarded);
         guarded->setChecked(driver.GetVar(varNumber) != 0);
     });
+}
+
+void SendToggle(TComDriver &driver, int varNumber)
+{
+    driver.SendVar(varNumber, uint16_t((driver.GetVar(varNumber) % 128) ^ 1));
 }
 
 QString OutOfTableMessage()
@@ -111,12 +123,10 @@ void BindSelector(const TMainContext &context, QComboBox *selector, int varNumbe
     TComDriverMorlix &driver = context.Driver;
     QObject::connect(selector, &QComboBox::activated, selector,
                      [selector, &driver, varNumber, itemValues](int position) {
-                         uint16_t value = 0;
                          if (position >= 0 && position < itemValues.size())
-                             value = itemValues[position];
+                             driver.SendVar(varNumber, itemValues[position]);
                          else
                              TOperatorPrompt::Inform(selector, OutOfTableMessage(), TOperatorPrompt::Warning);
-                         driver.SendVar(varNumber, value);
                      });
     QPointer<QComboBox> guarded(selector);
     OnReport(context, varNumber, [guarded, &driver, varNumber, itemValues] {
@@ -136,15 +146,16 @@ void SendElements(TComDriver &driver, int indexVar, uint16_t index, TIndexWrite 
         driver.SendVar(write.VarNumber, write.Value);
 }
 
-void OnItemChosen(TSmartItems *selector, std::function<void(int item)> choose)
+void OnItemChosen(TSmartItems *selector, std::function<void(int item)> choose, TChoiceButtons buttons)
 {
     // An item with sub-items reports itself with the middle button when its
     // list opens: the choice is then made among the sub-items.
-    QObject::connect(selector, &TSmartItems::OnSmartItemsClickChange, selector,
-                     [choose](TSmartItems *, Qt::MouseButton button, bool userEvent, int item, const QString &) {
-                         if (userEvent && button == Qt::LeftButton)
-                             choose(item);
-                     });
+    QObject::connect(
+        selector, &TSmartItems::OnSmartItemsClickChange, selector,
+        [choose, buttons](TSmartItems *, Qt::MouseButton button, bool userEvent, int item, const QString &) {
+            if (userEvent && (button == Qt::LeftButton || buttons == TChoiceButtons::Any))
+                choose(item);
+        });
 }
 
 void OnSubItemChosen(TSmartItems *selector, std::function<void(int item, int subItem)> choose)
@@ -157,12 +168,12 @@ void OnSubItemChosen(TSmartItems *selector, std::function<void(int item, int sub
                      });
 }
 
-uint16_t ChosenValue(QWidget *parent, const TItemTable &table, int position)
+std::optional<uint16_t> ChosenValue(QWidget *parent, const TItemTable &table, int position)
 {
-    if (const auto value = table.ValueAt(position))
-        return *value;
-    TOperatorPrompt::Inform(parent, OutOfTableMessage(), TOperatorPrompt::Warning);
-    return 0;
+    const std::optional<uint16_t> value = table.ValueAt(position);
+    if (!value)
+        TOperatorPrompt::Inform(parent, OutOfTableMessage(), TOperatorPrompt::Warning);
+    return value;
 }
 
 void ApplyEntries(TSmartItems *selector, const TItemTable &table)
@@ -176,8 +187,12 @@ void ApplyEntries(TSmartItems *selector, const TItemTable &table)
 
 void ShowReportedValue(TSmartItems *selector, const TItemTable &table, uint16_t value, int subItem)
 {
-    const int item = table.PositionOf(value);
-    if (item < 0) {
+    ShowReportedItem(selector, table.PositionOf(value), subItem);
+}
+
+void ShowReportedItem(TSmartItems *selector, int item, int subItem)
+{
+    if (item < 0 || item >= selector->ItemCount()) {
         selector->SetItemIndex(-1);
         if (selector->StyleType() == TSmartItems::_ComboBox)
             selector->ListField()->SetText(QString());
@@ -199,12 +214,29 @@ void ShowReportedValue(TSmartItems *selector, const TItemTable &table, uint16_t 
         selector->ListField()->setToolTip(selector->ListField()->Text());
 }
 
-void BindSmartItems(const TMainContext &context, TSmartItems *selector, int varNumber, const TItemTable &table)
+TSmartItems *NewSmartItems(QWidget *parent, const char *name, const QString &caption, const TItemTable &table,
+                           int style, const QRect &geometry)
+{
+    auto *selector = new TSmartItems(parent);
+    selector->setObjectName(QLatin1String(name));
+    selector->SetCaption(caption);
+    selector->SetStyleType(TSmartItems::TType(style));
+    ApplyEntries(selector, table);
+    selector->setGeometry(geometry);
+    return selector;
+}
+
+void BindSmartItems(const TMainContext &context, TSmartItems *selector, int varNumber, const TItemTable &table,
+                    TChoiceButtons buttons)
 {
     TComDriverMorlix &driver = context.Driver;
-    OnItemChosen(selector, [selector, &driver, varNumber, table](int item) {
-        driver.SendVar(varNumber, ChosenValue(selector, table, item));
-    });
+    OnItemChosen(
+        selector,
+        [selector, &driver, varNumber, table](int item) {
+            if (const std::optional<uint16_t> value = ChosenValue(selector, table, item))
+                driver.SendVar(varNumber, *value);
+        },
+        buttons);
     QPointer<TSmartItems> guarded(selector);
     OnReport(context, varNumber, [guarded, &driver, varNumber, table] {
         if (guarded)

@@ -29,7 +29,7 @@ SimDevice::SimDevice(QObject *parent) : QObject(parent)
 
 void SimDevice::Execute(const SimCommand &command)
 {
-    if (command.VarNumber < 0 || command.VarNumber >= VarTableSize)
+    if (command.VarNumber < 0 || command.VarNumber >= VarTableSize || Ignores(command))
         return;
     if (command.HasValue)
         Write(command.VarNumber, -1, command.Value);
@@ -77,12 +77,19 @@ void SimDevice::Write(int varNumber, int element, uint32_t value)
     const int current = m_state.CurrentElement(varNumber);
     const int target = element < 0 ? current : element;
     StoreAndReport(varNumber, target, value);
+    if (SimRegisters::FollowWrite(m_state, varNumber))
+        ReportLine(DATADBG, m_state.Value(DATADBG));
     if (varNumber == ICH)
         m_signals.ActiveInputChanged();
 
     uint16_t followerValue = 0;
     if (SimCompanions::FollowerValue(varNumber, m_state.Value(varNumber, target), followerValue))
         StoreAndReport(SimCompanions::FollowerOf(varNumber), target, followerValue);
+    if (SimOutput::Follows(varNumber))
+        for (const SimOutput::TCompanion &companion : m_output.Companions(m_state))
+            StoreAndReport(companion.VarNumber, 0, companion.Value);
+    if (SimAudio::Follows(varNumber))
+        StoreAndReport(AREF_STATUS, 0, m_audio.ReferenceStatus(m_state));
 }
 
 void SimDevice::StoreAndReport(int varNumber, int element, uint32_t value)
@@ -210,6 +217,9 @@ void SimDevice::OnOperationFinished(int varNumber)
         break;
     case LANRESET:
         ResetAndReport(LANENABLE, LANPROTOCOL);
+        break;
+    case POSMEMORYRESET:
+        ResetZoomPresets();
         break;
     default:
         // The remaining operations act on parts of the device the simulator

@@ -1,12 +1,15 @@
 #pragma once
+#include "SimAudio.h"
 #include "SimCommandParser.h"
 #include "SimDeviceState.h"
 #include "SimOperations.h"
+#include "SimOutput.h"
 #include "SimPictureMemories.h"
 #include "SimSignals.h"
 
 #include <QByteArray>
 #include <QObject>
+#include <QSet>
 
 // The device's side of the text protocol: it executes the application's
 // commands on its state and answers with report lines ("RX1024", without
@@ -22,9 +25,14 @@ public:
     const SimDeviceState &State() const { return m_state; }
     SimOperations &Operations() { return m_operations; }
     SimPictureMemories &Pictures() { return m_pictures; }
+    SimOutput &Output() { return m_output; }
+    SimAudio &Audio() { return m_audio; }
     SimSignals &Signals() { return m_signals; }
 
     void Execute(const SimCommand &command);
+    // Writes of these variables are neither applied nor answered (--ignore),
+    // as by a device that lost them; requests are still answered.
+    void SetIgnoredWrites(const QSet<int> &varNumbers) { m_ignoredWrites = varNumbers; }
 
     // A change from the front panel: the same behaviour as a write from the
     // link. element -1 is the scalar, or the element the index selects now;
@@ -53,6 +61,8 @@ private:
     void RestoreIndexes();
     void ReportWhole(int varNumber);
     void ResetAndReport(int first, int last);
+    void ResetZoomPresets();
+    bool Ignores(const SimCommand &command) const;
 
     void OnOperationBegun(int varNumber);
     void OnOperationProgressed(int varNumber, int kind, int percent);
@@ -61,5 +71,8 @@ private:
     SimDeviceState m_state;
     SimOperations m_operations;
     SimPictureMemories m_pictures;
+    SimOutput m_output;
+    SimAudio m_audio;
     SimSignals m_signals{*this};
+    QSet<int> m_ignoredWrites;
 };

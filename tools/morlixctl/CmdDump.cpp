@@ -1,7 +1,6 @@
 #include "Commands.h"
 #include "CtlLink.h"
 #include "CtlOutput.h"
-#include "CtlProgressBar.h"
 #include "config/KeyValueFile.h"
 #include "link/ResendProgress.h"
 #include "variables/VariableTable.h"
@@ -28,13 +27,18 @@ int RunDump(const TCtlOptions &options, const QStringList &arguments)
         return Fail(ExitUsage, QStringLiteral("usage: dump [--output FILE]"));
 
     TCtlLink link(options);
-    TCtlProgressBar bar;
+    const bool drawing = ProgressOnTerminal();
+    bool drawn = false;
     TResendProgress resend(link.Driver());
     QObject::connect(&resend, &TResendProgress::Progressed, [&](int received, int expected) {
-        bar.Show(100 * received / expected, QStringLiteral("%1 of %2 values").arg(received).arg(expected));
+        if (!drawing)
+            return;
+        DrawProgressBar(100 * received / expected, QStringLiteral("%1 of %2 values").arg(received).arg(expected));
+        drawn = true;
     });
     const bool connected = link.Connect(true);
-    bar.End();
+    if (drawn)
+        EndProgressBar();
     if (!connected)
         return Fail(ExitDeviceFailure, link.LastError());
     const QStringList lines = MirrorLines(link.Driver());

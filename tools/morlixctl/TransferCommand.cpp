@@ -1,5 +1,6 @@
 #include "TransferCommand.h"
-#include "CtlProgressBar.h"
+
+#include "CtlOutput.h"
 
 #include "transfer/PictureLimits.h"
 #include "transfer/TransferMode.h"
@@ -12,6 +13,11 @@
 namespace {
 
 constexpr int WatchIntervalMs = 50;
+
+void DrawProgress(int written, int erased)
+{
+    DrawProgressBar(written, QString::asprintf("%3d%% written, %3d%% erased", written, erased));
+}
 
 // "logo:N" (N from 1 to 4), "anim" or "frame"; nothing for anything else.
 std::optional<TTransferDestination> ParseDestination(const QString &text)
@@ -62,18 +68,24 @@ bool RunTransfer(TCtlLink &link, TThreadFrame &thread)
 
     // The worker carries its calls to the link to this thread: the event loop
     // must run, and nothing here may sleep.
-    TCtlProgressBar bar;
+    const bool drawing = ProgressOnTerminal();
     QEventLoop loop;
     QTimer watch;
+    int shownWritten = -1;
+    int shownErased = -1;
     QObject::connect(&watch, &QTimer::timeout, &loop, [&] {
-        const int written = thread.WriteProgress();
-        bar.Show(written, QString::asprintf("%3d%% written, %3d%% erased", written, thread.EraseProgress()));
+        if (drawing && (thread.WriteProgress() != shownWritten || thread.EraseProgress() != shownErased)) {
+            shownWritten = thread.WriteProgress();
+            shownErased = thread.EraseProgress();
+            DrawProgress(shownWritten, shownErased);
+        }
         if (thread.Finished())
             loop.quit();
     });
     watch.start(WatchIntervalMs);
     loop.exec();
-    bar.End();
+    if (drawing)
+        EndProgressBar();
     return thread.Succeeded();
 }
 
