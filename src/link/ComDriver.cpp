@@ -11,6 +11,9 @@ TComDriver::TComDriver(int pollIntervalMs, int reconnectDelayMs, QObject *parent
     m_serial.SetReceiveCallBack([this](const QByteArray &chunk) { onSerialData(chunk); });
     m_serial.SetBaud(m_baudRate);
     m_serial.SetPort(m_port);
+    connect(&m_serial, &TComPort2::OnPortLost, this, &TComDriver::onSerialLost);
+    m_serialReopenTimer.setInterval(DefaultSerialReopenMs);
+    connect(&m_serialReopenTimer, &QTimer::timeout, this, &TComDriver::reopenLostSerial);
     connect(m_udp, &QUdpSocket::readyRead, this, &TComDriver::onUdpReadyRead);
     replaceTcpClient();
     m_pollTimer.setInterval(pollIntervalMs);
@@ -48,7 +51,7 @@ bool TComDriver::Open()
         return false;
     }
     if (opened)
-        m_pollTimer.start();
+        startWatch();
     else
         m_pollTimer.stop();
     return opened;
@@ -66,8 +69,10 @@ void TComDriver::Close()
         closeTcp();
         break;
     }
-    // A reconnection must not outlive the link it was meant for.
+    // A reconnection must not outlive the link it was meant for, and a port
+    // the operator closed stays closed.
     m_reconnectPending = false;
+    m_serialReopenTimer.stop();
     m_pollTimer.stop();
 }
 
@@ -120,7 +125,9 @@ void TComDriver::closeSerial()
 {
     if (!m_serial.Opened())
         return;
-    m_serial.Purge();
+    // What was written still goes out: a speed change right after a
+    // transfer's last record must not throw that record away.
+    m_serial.Purge(true);
     m_serial.Close();
 }
 
@@ -168,18 +175,26 @@ int TComDriver::currentScope() const
 
 bool TComDriver::linkInUse() const
 {
-    return Opened() || (m_conType == ctTCP && (m_tcpConnecting || m_reconnectPending));
+    return Opened() || (m_conType == ctTCP && (m_tcpConnecting || m_reconnectPending))
+           || (m_conType == ctRS232 && AwaitingSerialPort());
 }
 
 template <typename Apply>
 void TComDriver::reopenAround(int scope, Apply apply)
 {
     const bool reopen = (scope & currentScope()) && linkInUse();
+    const bool awaitingPort = AwaitingSerialPort();
+    const QString port = m_port;
     if (reopen)
         Close();
     apply();
-    if (reopen)
-        Open();
+    if (!reopen)
+        return;
+    Open();
+    // A new speed for a port that is still away: it is still waited for.
+    // Another port or link type is the operator's new choice, opened once.
+    if (awaitingPort && !Opened() && m_conType == ctRS232 && m_port == port)
+        m_serialReopenTimer.start();
 }
 
 void TComDriver::SetPort(const QString &port)
@@ -311,19 +326,32 @@ void TComDriver::SendText(const QString &text)
         break;
     case ctTCP:
         // The socket keeps what it cannot write at once: long texts go whole.
+        // The rest goes now rather than at the event loop's next turn.
         m_tcp->write(bytes);
+        m_tcp->flush();
         break;
     case ctNONE:
         break;
     }
 }
 
+void TComDriver::sendInRawMode(const QString &text)
+{
+    if (m_conMode == cmRAW)
+        SendText(text);
+}
+
 void TComDriver::SendRawText(const QString &text)
 {
-    onDriverThread([this, &text] {
-        if (m_conMode == cmRAW)
-            SendText(text);
-    });
+    onDriverThread([this, &text] { sendInRawMode(text); });
+}
+
+void TComDriver::PostRawText(const QString &text)
+{
+    if (QThread::currentThread() == thread())
+        sendInRawMode(text);
+    else
+        QMetaObject::invokeMethod(this, [this, text] { sendInRawMode(text); }, Qt::QueuedConnection);
 }
 
 QString TComDriver::TakeReceivedText()
@@ -384,7 +412,7 @@ void TComDriver::onTcpConnected()
 {
     m_tcpConnecting = false;
     m_reconnectPending = false;
-    m_pollTimer.start();
+    startWatch();
 }
 
 void TComDriver::onTcpFailure()
@@ -396,7 +424,51 @@ void TComDriver::onTcpFailure()
     m_pollTimer.start();
 }
 
+void TComDriver::onSerialLost()
+{
+    if (m_conType != ctRS232)
+        return;
+    // Nothing can reach the device now: the operator must see it as gone,
+    // and the watch finds it again once the port is back.
+    m_pollTimer.stop();
+    m_serialReopenTimer.start();
+    m_pollState = 0;
+    m_connected = m_forceConnection;
+    if (m_previousPresence) {
+        m_previousPresence = false;
+        emit OnConnectedChange();
+    }
+}
+
+void TComDriver::reopenLostSerial()
+{
+    if (m_conType != ctRS232) {
+        m_serialReopenTimer.stop();
+        return;
+    }
+    if (openSerial() && Opened())
+        startWatch();
+}
+
 // ---------------------------------------------------------------- device watch
+
+void TComDriver::startWatch()
+{
+    m_serialReopenTimer.stop();
+    m_pollTimer.start();
+    if (!Opened() || m_forceConnection || m_reconnectPending || !InVarMode())
+        return;
+    m_pollState = 0;
+    advancePollState();
+}
+
+void TComDriver::ReplyHandled()
+{
+    // Only a query's answer counts, and only while the device is looked for.
+    const bool searching = !m_previousPresence && m_pollState >= 1 && m_pollState <= 3;
+    if (searching && !m_forceConnection && Opened() && IsDevicePresent())
+        settlePresence(true);
+}
 
 void TComDriver::RestartPollTimer()
 {
@@ -434,25 +506,28 @@ void TComDriver::advancePollState()
             QueryDeviceType();
         ++m_pollState;
         break;
-    case 3: {
-        const bool present = IsDevicePresent();
-        m_connected = present;
-        m_pollState = 0;
-        if (present == m_previousPresence)
-            break;
-        m_previousPresence = present;
-        if (!present) {
-            SignalDeviceLost();
-        } else if (m_queryAllVarsOnConnect) {
-            RequestAllVars();
-            m_pollState = 4;
-        }
-        emit OnConnectedChange();
+    case 3:
+        settlePresence(IsDevicePresent());
         break;
-    }
     default:
         if (IsAllVarsReceived())
             m_pollState = 0;
         break;
     }
+}
+
+void TComDriver::settlePresence(bool present)
+{
+    m_connected = present;
+    m_pollState = 0;
+    if (present == m_previousPresence)
+        return;
+    m_previousPresence = present;
+    if (!present) {
+        SignalDeviceLost();
+    } else if (m_queryAllVarsOnConnect) {
+        RequestAllVars();
+        m_pollState = 4;
+    }
+    emit OnConnectedChange();
 }

@@ -37,6 +37,7 @@ public:
 
     static constexpr int DefaultPollIntervalMs = 1000;
     static constexpr int DefaultReconnectDelayMs = 10000;
+    static constexpr int DefaultSerialReopenMs = 2000;
     static constexpr qsizetype TransferBufferSize = 8192;
 
     explicit TComDriver(int pollIntervalMs = DefaultPollIntervalMs,
@@ -52,6 +53,10 @@ public:
 
     // Thread-safe: may be called from any thread.
     void SendRawText(const QString &text);
+    // SendRawText without the wait: from another thread it returns at once,
+    // and the text goes out on the driver's thread in order with the
+    // caller's other calls to the driver.
+    void PostRawText(const QString &text);
     QString TakeReceivedText();
     TConnectionMode ConMode() const;
     void SetConMode(TConnectionMode mode);
@@ -91,6 +96,11 @@ public:
     QString SentString() const { return m_sentString; }
     void SetSentString(const QString &text) { m_sentString = text; }
 
+    // How often a serial port that went away is opened again until it is back.
+    void SetSerialReopenIntervalMs(int ms) { m_serialReopenTimer.setInterval(ms); }
+    // A serial port went away and is being waited for.
+    bool AwaitingSerialPort() const { return m_serialReopenTimer.isActive(); }
+
     // Hands a chunk to the receive path as if a transport had delivered it.
     void ReceiveChunk(const QByteArray &chunk);
     // One step of the reconnection and device watch; the poll timer calls it.
@@ -125,6 +135,9 @@ protected:
     bool InVarMode() const { return m_conMode == cmVAR; }
     void RestartPollTimer();
     void FireRecString();
+    // The codec calls it after each reply it has handled: the type reply of
+    // a device being looked for makes it present at once.
+    void ReplyHandled();
 
     std::vector<std::unique_ptr<TVariable>> m_variables;
 
@@ -162,17 +175,26 @@ private:
     void closeTcp();
     void replaceTcpClient();
 
+    void sendInRawMode(const QString &text);
     void onSerialData(const QByteArray &chunk);
     void onUdpReadyRead();
     void onTcpReadyRead();
     void onTcpConnected();
     void onTcpFailure();
+    void onSerialLost();
+    void reopenLostSerial();
+    // Starts the watch on a link that has just opened: the first query goes
+    // out now rather than a tick later.
+    void startWatch();
     void advancePollState();
+    // The end of a watch cycle: the device found present or absent.
+    void settlePresence(bool present);
 
     QUdpSocket *m_udp;
     QPointer<QTcpSocket> m_tcp;
     TComPort2 m_serial;
     QTimer m_pollTimer;
+    QTimer m_serialReopenTimer;
     uint8_t m_pollState = 0;
     bool m_tcpConnecting = false;
     QString m_port;

@@ -35,16 +35,22 @@
 // and fires OnRecString. Signals carry no sender argument: use sender() or
 // capture the driver.
 //
-// Watch: every poll interval (1000 ms) PollTick queries "?" until DEV67
-// comes back, then sends "1#" and sets Connected (OnConnectedChange); three
-// silent queries later the device is lost ("0?" sent, Connected false). A TCP
-// error or hang-up is retried after the reconnect delay (10 s).
+// Watch: "?" goes out as soon as the link opens (for TCP: once connected),
+// then once per four poll intervals (1000 ms) while nobody answers. The
+// device's "DEV67" makes it present at once: "1#" goes out and Connected is
+// set (OnConnectedChange). A present device that stays silent through three
+// queries a poll interval apart is lost ("0?" sent, Connected false). A TCP
+// error or hang-up is retried after the reconnect delay (10 s). A serial port
+// that goes away (adapter unplugged) shows the device as not connected and is
+// opened again every SetSerialReopenIntervalMs (2 s) until it is back; Close
+// ends that.
 // ReceiveChunk(bytes) feeds the receive path directly (simulators, tests).
 //
 // From any thread (carried to the driver's thread and waited for; never call
 // them while holding a lock that a driver handler takes): ConMode,
 // SetConMode, BaudRate, SetBaudRate, SendRawText (sends only in cmRAW),
-// TakeReceivedText (cmRAW only: returns and empties the accumulator) and
+// PostRawText (the same, not waited for: the text leaves in order with the
+// caller's other calls), TakeReceivedText (cmRAW only: returns and empties the accumulator) and
 // SetRecStringHandler(handler): the handler runs on the driver's thread
 // instead of the OnRecString signal until it is replaced; it returns the
 // handler it replaced so that it can be put back, and an empty handler gives

@@ -76,6 +76,7 @@ void TComDriverSimple::handleReply(const TReply &reply)
     // Compared with what was received, so a refused value still reports.
     if (reply.Value != cached)
         emit OnAfterVarChange(reply.VarNumber);
+    ReplyHandled();
 }
 
 void TComDriverSimple::DoSendVar(int varNumber, uint16_t value)

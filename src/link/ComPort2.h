@@ -18,6 +18,10 @@ enum TReceiveMode { rmRAW, rmTERM };
 // the thread that owns this object and go to ReceiveCallBack: unchanged in
 // rmRAW, cut after the terminator in rmTERM. Line options are always raw
 // binary without flow control.
+//
+// A port that goes away while open (a USB adapter unplugged, the far end of a
+// pseudo-terminal closed) is closed by the port itself: OnPortClose, then
+// OnPortLost. Reopening it is the owner's decision.
 class TComPort2 : public QObject
 {
     Q_OBJECT
@@ -33,8 +37,9 @@ public:
     // Throws EComError "TCOMPORT : cannot open <port>\r\n<system message>".
     void Open();
     void Close();
-    // Discards both buffers and lowers DTR and RTS.
-    void Purge();
+    // Discards both buffers and lowers DTR and RTS. keepOutput: discards
+    // only what came in, after everything written has left.
+    void Purge(bool keepOutput = false);
     void Send(const QByteArray &data);
 
     bool Opened() const { return m_serial.isOpen(); }
@@ -68,8 +73,12 @@ public:
 signals:
     void OnPortOpen();
     void OnPortClose();
+    void OnPortLost();
 
 private:
+    void onError(QSerialPort::SerialPortError error);
+    void closeLostPort();
+
     void applyLineSettings();
     void readAvailable();
 
@@ -84,4 +93,6 @@ private:
     TReceiveMode m_receiveMode = rmTERM;
     TTerminatedText m_terminated;
     TReceiveProc m_receiveCallBack;
+    // The port reported that it is gone and is about to be closed.
+    bool m_lost = false;
 };

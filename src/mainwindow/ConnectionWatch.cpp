@@ -11,9 +11,10 @@ TConnectionWatch::TConnectionWatch(const TMainContext &context, TConnectionOverl
                                    TMainStatusBar *statusBar, TForm_About *about,
                                    std::function<void(uint16_t)> identify, QObject *parent)
     : QObject(parent), m_context(context), m_overlay(overlay), m_statusBar(statusBar),
-      m_identify(std::move(identify))
+      m_identify(std::move(identify)), m_resend(context.Driver)
 {
     TComDriverMorlix &driver = context.Driver;
+    connect(&m_resend, &TResendProgress::Progressed, overlay, &TConnectionOverlay::SetResendProgress);
     connect(&driver, &TComDriver::OnConnectedChange, this, [this, &driver] { m_connected = driver.Connected(); });
     context.Changes.onDEVChange([this] { OnDeviceType(); });
     context.Changes.onDIESEChange([this] { OnAllVarsResend(); });

@@ -1,6 +1,7 @@
 #pragma once
 #include "MainContext.h"
 #include "link/ComDriver.h"
+#include "link/ResendProgress.h"
 
 #include <QObject>
 #include <functional>
@@ -37,6 +38,7 @@ private:
     TConnectionOverlay *m_overlay;
     TMainStatusBar *m_statusBar;
     std::function<void(uint16_t)> m_identify;
+    TResendProgress m_resend;
     bool m_connected = false;
     uint16_t m_lastDeviceType = 0;
 };

@@ -6,6 +6,7 @@
 #include <QEventLoop>
 #include <thread>
 
+
 TThreadFrame::TThreadFrame(QObject *parent) : QThread(parent) {}
 
 TThreadFrame::~TThreadFrame()
@@ -223,7 +224,9 @@ void TThreadFrame::SendRecord(const QByteArray &line)
     }
     ++RecordCount;
     SentBytes += uint64_t(line.size());
-    Driver->SendRawText(QString::fromLatin1(line));
+    // Not waited for: the worker is back waiting for the answer while the
+    // record goes out.
+    Driver->PostRawText(QString::fromLatin1(line));
 }
 
 TThreadFrame::TWait TThreadFrame::WaitForReply(IntelHex::THexRecord &reply, std::optional<TClock::time_point> deadline)

@@ -33,9 +33,14 @@ uint16_t TVariable::GetValue() const
     return Values[SelectedElement()];
 }
 
+bool TVariable::Accepts(uint16_t value) const
+{
+    return value >= Min && value <= Max;
+}
+
 void TVariable::SetValue(uint16_t value)
 {
-    if (value < Min || value > Max)
+    if (!Accepts(value))
         return;
     ForceValue(value);
 }

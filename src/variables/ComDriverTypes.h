@@ -18,6 +18,8 @@ public:
     // Store a value the device reported; a value outside Min..Max (compared
     // unsigned) is dropped silently, which is how impossible replies are refused.
     void SetValue(uint16_t value);
+    // Whether SetValue would store the value.
+    bool Accepts(uint16_t value) const;
     // Store without the range check (resetting DEV to 0 before a query).
     void ForceValue(uint16_t value);
 

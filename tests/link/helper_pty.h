@@ -20,15 +20,18 @@ public:
             fcntl(m_master, F_SETFL, fcntl(m_master, F_GETFL) | O_NONBLOCK);
         }
     }
-    ~PtyPair()
-    {
-        if (m_master >= 0)
-            ::close(m_master);
-    }
+    ~PtyPair() { hangUp(); }
     PtyPair(const PtyPair &) = delete;
     PtyPair &operator=(const PtyPair &) = delete;
 
     bool isValid() const { return m_master >= 0; }
+    // The far end goes away, as when a USB adapter is unplugged.
+    void hangUp()
+    {
+        if (m_master >= 0)
+            ::close(m_master);
+        m_master = -1;
+    }
     QString slavePath() const { return m_slavePath; }
     void write(const QByteArray &data) { (void)!::write(m_master, data.constData(), size_t(data.size())); }
     // Everything the port has written so far, gathered across calls.

@@ -9,6 +9,9 @@
 // Poll and reconnect delays short enough to run the real watch in tests.
 constexpr int PollMs = 20;
 constexpr int ReconnectMs = 60;
+// For tests that look at every byte sent: the watch's one query goes out
+// with the connection, and no tick adds another.
+constexpr int NeverMs = 3600 * 1000;
 
 class LinkTcpTest : public QObject
 {
@@ -36,6 +39,21 @@ private slots:
         link.SendVar(HPOS, 512);
         QTRY_COMPARE_WITH_TIMEOUT(device.received, QByteArray("512RX"), 5000);
         QCOMPARE(link.GetVar(HPOS), uint16_t(1024)); // no local echo
+    }
+
+    // The query goes out with the connection and the type reply finds the
+    // device: a poll timer that never fires changes nothing.
+    void deviceIsFoundWithoutWaitingForATick()
+    {
+        TcpDevicePeer device;
+        device.onData = [&](const QByteArray &data) {
+            if (data.contains("?"))
+                device.send("DEV67\r\n");
+        };
+        TComDriverMorlix link(NeverMs, NeverMs);
+        openTowards(link, device.port());
+        QTRY_VERIFY_WITH_TIMEOUT(link.Connected(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(device.received, QByteArray("?1#"), 5000);
     }
 
     void refusedConnectionIsRetried()
@@ -79,24 +97,24 @@ private slots:
     void changingTheRemotePortReconnectsThere()
     {
         TcpDevicePeer first, second;
-        TComDriverMorlix link(PollMs, ReconnectMs);
+        TComDriverMorlix link(NeverMs, ReconnectMs);
         openTowards(link, first.port());
         QTRY_VERIFY_WITH_TIMEOUT(link.Opened(), 5000);
         link.SetIPRemotePort(second.port());
         QTRY_VERIFY_WITH_TIMEOUT(link.Opened() && second.connections == 1, 5000);
         link.SendText("1RX");
-        QTRY_COMPARE_WITH_TIMEOUT(second.received, QByteArray("1RX"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(second.received, QByteArray("?1RX"), 5000);
     }
 
     void longTextIsSentWhole()
     {
         TcpDevicePeer device;
-        TComDriverMorlix link(PollMs, ReconnectMs);
+        TComDriverMorlix link(NeverMs, ReconnectMs);
         openTowards(link, device.port());
         QTRY_VERIFY_WITH_TIMEOUT(link.Opened(), 5000);
         const QString text(3 * TComDriver::TransferBufferSize + 5, QChar('A'));
         link.SendText(text);
-        QTRY_COMPARE_WITH_TIMEOUT(device.received.size(), text.size(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(device.received, "?" + text.toLatin1(), 5000);
     }
 
     void closeDoesNotReconnect()

@@ -39,14 +39,11 @@ public:
         for (int i = 0; i < count; ++i)
             link.PollTick();
     }
-    // Ticks until the device is found; the device answers the next query.
+    // The device answers the query that went out when the link opened, and
+    // is found by that answer alone.
     bool connectDevice()
     {
-        ticks(1);
-        if (!reply("DEV67"))
-            return false;
-        ticks(3);
-        return link.Connected();
+        return reply("DEV67") && link.Connected();
     }
 };
 
@@ -54,12 +51,13 @@ class LinkWatchTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void absentDeviceIsQueriedOncePerFourTicks()
+    void absentDeviceIsQueriedAtOpenThenOncePerFourTicks()
     {
         WatchRig rig;
         QVERIFY(rig.link.Open());
+        QCOMPARE(rig.sent, QStringList{"?"});
         rig.ticks(8);
-        QCOMPARE(rig.sent, (QStringList{"?", "?"}));
+        QCOMPARE(rig.sent, (QStringList{"?", "?", "?"}));
         QVERIFY(!rig.link.Connected());
         QCOMPARE(rig.connectedChanges, 0);
     }
@@ -68,6 +66,7 @@ private slots:
     {
         WatchRig rig;
         QVERIFY(rig.link.Open());
+        // No tick between the type reply and the request for everything.
         QVERIFY(rig.connectDevice());
         QCOMPARE(rig.sent, (QStringList{"?", "1#"}));
         QCOMPARE(rig.connectedChanges, 1);
@@ -78,6 +77,26 @@ private slots:
         QVERIFY(rig.reply("#0"));
         rig.ticks(2); // resend over, then the watch starts again
         QCOMPARE(rig.sent, (QStringList{"?", "1#", "?"}));
+    }
+
+    void wrongTypeCodeIsNeverTakenForTheDevice_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::newRow("another type") << QByteArray("DEV68");
+        QTest::newRow("nothing") << QByteArray("DEV0");
+        QTest::newRow("67 in the low byte only") << QByteArray("DEV323");
+    }
+
+    void wrongTypeCodeIsNeverTakenForTheDevice()
+    {
+        QFETCH(QByteArray, reply);
+        WatchRig rig;
+        QVERIFY(rig.link.Open());
+        QVERIFY(rig.reply(reply));
+        rig.ticks(4);
+        QVERIFY(!rig.link.Connected());
+        QCOMPARE(rig.connectedChanges, 0);
+        QVERIFY(!rig.sent.contains("1#"));
     }
 
     void silentDeviceIsLostAfterThreeQueries()
@@ -116,8 +135,8 @@ private slots:
     void forcedConnectionSendsNoQuery()
     {
         WatchRig rig;
-        QVERIFY(rig.link.Open());
         rig.link.SetForceConnection(true);
+        QVERIFY(rig.link.Open());
         QVERIFY(rig.link.Connected());
         rig.ticks(8);
         QVERIFY(rig.sent.isEmpty());
@@ -134,9 +153,11 @@ private slots:
     void rawModeQueriesNothingButForgetsTheDevice()
     {
         WatchRig rig;
+        rig.link.SetQueryAllVarsOnConnect(false);
         QVERIFY(rig.link.Open());
-        QVERIFY(rig.reply("DEV67"));
+        QVERIFY(rig.connectDevice());
         QCOMPARE(rig.link.GetVar(DEV), uint16_t(67));
+        rig.sent.clear();
         rig.link.SetConMode(cmRAW);
         rig.ticks(1);
         QVERIFY(rig.sent.isEmpty());

@@ -3,13 +3,48 @@
 #include "dialogs/ContypeCfg.h"
 #include "helper_fakedevice.h"
 #include "helper_mainwindow.h"
+#include "link/ResendProgress.h"
 #include "mainwindow/ConnectionOverlay.h"
 #include "mainwindow/Form_About.h"
 #include "console/Unit_Debug2007.h"
 #include "mainwindow/MainStatusBar.h"
 
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QtTest>
+
+namespace {
+TMainWindowOptions WithoutWatchTicks(TMainWindowOptions options)
+{
+    // The device is found by the query that goes with the connection; a tick
+    // would ask again and mix its answers into the resend the test plays.
+    options.PollIntervalMs = 3600 * 1000;
+    return options;
+}
+
+// A main window and a device that answers the type query only: the test
+// plays the resend itself, so that each step of the overlay can be seen.
+struct OverlayRig
+{
+    TScriptedPrompt prompt;
+    QTemporaryDir dir;
+    FakeMorlix device;
+    TForm_Main window{WithoutWatchTicks(TestWindowOptions(dir))};
+    TConnectionOverlay *overlay = nullptr;
+
+    OverlayRig()
+    {
+        device.onData = [this](const QByteArray &data) {
+            if (data.contains('?'))
+                device.send("DEV67\r\n");
+        };
+        window.Initialise();
+        window.show();
+        overlay = window.Overlay();
+    }
+    void connect() { window.ApplyConnection(LoopbackChoice(ctTCP, device.port())); }
+};
+} // namespace
 
 // The connection as the operator sees it: the overlay through a connection
 // to a device on loopback, the status bar, and the connection dialog's result.
@@ -19,38 +54,52 @@ class ConnectionTest : public QObject
 private slots:
     void overlayFollowsTheConnection()
     {
-        TScriptedPrompt prompt;
-        QTemporaryDir dir;
-        FakeMorlix device;
-        // The device answers the type query only; the test plays the resend
-        // itself, so that each caption can be seen.
-        device.onData = [&](const QByteArray &data) {
-            if (data.contains('?'))
-                device.send("DEV67\r\n");
-        };
-        TForm_Main window(TestWindowOptions(dir));
-        window.Initialise();
-        window.show();
-        TConnectionOverlay *overlay = window.Overlay();
+        OverlayRig rig;
+        TConnectionOverlay *overlay = rig.overlay;
         QCOMPARE(overlay->Caption(), QString("Device not connected"));
         QVERIFY(overlay->isVisible());
         QVERIFY(!overlay->ConnectedPictureShown());
 
-        window.ApplyConnection(LoopbackChoice(ctTCP, device.port()));
+        rig.connect();
         QTRY_COMPARE_WITH_TIMEOUT(overlay->Caption(), QString("Connecting to RZ6070"), 5000);
-        QCOMPARE(window.windowTitle(), QString("Morlix"));
-        QTRY_VERIFY_WITH_TIMEOUT(device.received.contains("1#"), 5000);
-        QTRY_COMPARE_WITH_TIMEOUT(window.StatusBarPanels()->PanelText(TMainStatusBar::ConnectionPanel),
+        QCOMPARE(rig.window.windowTitle(), QString("Morlix"));
+        QTRY_VERIFY_WITH_TIMEOUT(rig.device.received.contains("1#"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.window.StatusBarPanels()->PanelText(TMainStatusBar::ConnectionPanel),
                                   QString("Device connected"), 5000);
 
-        device.send("#1\r\n");
+        rig.device.send("#1\r\n");
         QTRY_VERIFY_WITH_TIMEOUT(overlay->ConnectedPictureShown(), 5000);
         QVERIFY(overlay->isVisible());
-        device.send("$7\r\n$7\r\n$9\r\n#0\r\n");
+        rig.device.send("$7\r\n$7\r\n$9\r\n#0\r\n");
         QTRY_VERIFY_WITH_TIMEOUT(!overlay->isVisible(), 5000);
         // Every DOLLAR report adds a line, the same value included.
-        QCOMPARE(window.About()->TestCodes(), (QStringList{"7", "7", "9"}));
-        QVERIFY(prompt.asked.isEmpty());
+        QCOMPARE(rig.window.About()->TestCodes(), (QStringList{"7", "7", "9"}));
+        QVERIFY(rig.prompt.asked.isEmpty());
+    }
+
+    void overlayShowsHowFarTheResendIs()
+    {
+        OverlayRig rig;
+        QProgressBar *bar = rig.overlay->ResendBar();
+        QVERIFY(!bar->isVisible());
+
+        rig.connect();
+        QTRY_VERIFY_WITH_TIMEOUT(rig.device.received.contains("1#"), 5000);
+        const int expected = TResendProgress::ExpectedReports();
+        QByteArray half = "#1\r\n";
+        for (int i = 0; i < expected / 2; ++i)
+            half += "RX1\r\n";
+        rig.device.send(half);
+        QTRY_COMPARE_WITH_TIMEOUT(bar->value(), expected / 2, 5000);
+        QVERIFY(bar->isVisible());
+        QCOMPARE(bar->maximum(), expected);
+        QCOMPARE(rig.overlay->Caption(), QString("Connecting to RZ6070"));
+        QVERIFY(rig.overlay->ConnectedPictureShown());
+
+        rig.device.send("#0\r\n");
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.overlay->isVisible(), 5000);
+        QCOMPARE(bar->value(), expected);
+        QVERIFY(rig.prompt.asked.isEmpty());
     }
 
     void communicationText_data()

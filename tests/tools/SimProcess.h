@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
+#include <QtCore/qtestsupport_core.h>
 
 inline QString SimulatorPath()
 {
@@ -42,12 +43,17 @@ struct CtlResult
     QByteArray Err;
 };
 
-inline CtlResult RunCtl(const QStringList &arguments, int timeoutMs = 10000)
+// Runs the client to its end; with servingEvents, this thread's event loop
+// runs meanwhile, for a device the test plays itself.
+inline CtlResult RunCtl(const QStringList &arguments, int timeoutMs = 10000, bool servingEvents = false)
 {
     QProcess process;
     process.start(CtlPath(), arguments);
     CtlResult result;
-    if (!process.waitForFinished(timeoutMs)) {
+    const bool finished =
+        servingEvents ? QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, timeoutMs)
+                      : process.waitForFinished(timeoutMs);
+    if (!finished) {
         process.kill();
         process.waitForFinished(timeoutMs);
         return result;

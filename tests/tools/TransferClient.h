@@ -19,6 +19,9 @@ public:
 
     TransferClient()
     {
+        // Found, as the loader window finds the device, but without a full
+        // resend that would share the line with the first transfer.
+        Link.SetQueryAllVarsOnConnect(false);
         for (TThreadFrame *thread : {static_cast<TThreadFrame *>(&Sender), static_cast<TThreadFrame *>(&Receiver)}) {
             thread->SetDriver(&Link);
             thread->SetPicture(&Picture);
@@ -33,14 +36,19 @@ public:
         Link.SetIPRemotePort(port);
         Link.SetConType(ctTCP);
         Link.Open();
-        return QTest::qWaitFor([&] { return Link.Opened(); }, Patience);
+        return DeviceFound();
     }
 
     bool ConnectSerial(const QString &path)
     {
         Link.SetPort(path);
         Link.SetConType(ctRS232);
-        return Link.Open();
+        return Link.Open() && DeviceFound();
+    }
+
+    bool DeviceFound()
+    {
+        return QTest::qWaitFor([&] { return Link.Connected(); }, Patience);
     }
 
     // flags: the destination kind, plus TransferRecords::Flags::Interlaced.

@@ -1,13 +1,19 @@
+#include "SimDevice.h"
 #include "SimProcess.h"
 #include "TestRegistry.h"
 #include "link/ComDriverMorlix.h"
+#include "link/ResendProgress.h"
 #include "variables/VariableAddress.h"
 #include "variables/VariableTable.h"
 
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QtTest>
+#include <memory>
 
-// The application's driver against the simulator over TCP: found by its
-// type code, full resend, and a mirror equal to the device's own state.
+// The application's driver against the simulator: found by its type code,
+// full resend, a mirror equal to the device's own state, and a serial line
+// that goes away and comes back.
 class DriverSimTest : public QObject
 {
     Q_OBJECT
@@ -60,6 +66,54 @@ private slots:
         QCOMPARE(compared, 355);
         QCOMPARE(driver.GetVarElement(ZMHPOS, 8), uint16_t(777));
         QCOMPARE(driver.GetVar(REFVPH), uint16_t(32770));
+    }
+
+    // The resend's progress is counted against what a resend carries: it must
+    // end at the end of the bar, not short of it or past it.
+    void resendCarriesTheReportsTheProgressExpects()
+    {
+        SimDevice device;
+        int reports = 0;
+        connect(&device, &SimDevice::Report, this, [&](const QByteArray &line) {
+            if (!line.startsWith('#'))
+                ++reports;
+        });
+        SimCommand resend;
+        resend.VarNumber = DIESE;
+        resend.HasValue = true;
+        resend.Value = 1;
+        device.Execute(resend);
+        QCOMPARE(reports, TResendProgress::ExpectedReports());
+    }
+
+    // The simulator restarted on the same pseudo-terminal path stands for a
+    // USB adapter unplugged and plugged back in.
+    void serialDeviceThatComesBackIsFoundAgain()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("ttyMorlix");
+        auto sim = std::make_unique<SimProcess>();
+        QVERIFY(sim->Start({"--pty", path}));
+        // The simulator tells its TCP port first; the terminal may follow.
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(path), 10000);
+
+        TComDriverMorlix driver(20, 200);
+        driver.SetSerialReopenIntervalMs(50);
+        driver.SetQueryAllVarsOnConnect(false);
+        int connectedChanges = 0;
+        connect(&driver, &TComDriver::OnConnectedChange, this, [&] { ++connectedChanges; });
+        driver.SetPort(path);
+        driver.SetConType(ctRS232);
+        QVERIFY(driver.Open());
+        QTRY_VERIFY_WITH_TIMEOUT(driver.Connected(), 10000);
+
+        sim.reset();
+        QTRY_VERIFY_WITH_TIMEOUT(!driver.Connected() && driver.AwaitingSerialPort(), 10000);
+        sim = std::make_unique<SimProcess>();
+        QVERIFY(sim->Start({"--pty", path}));
+        QTRY_VERIFY_WITH_TIMEOUT(driver.Connected(), 10000);
+        QVERIFY(driver.Opened());
+        QCOMPARE(connectedChanges, 3);
     }
 };
 

@@ -4,11 +4,38 @@
 
 #include <QImage>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 constexpr int Timeout = 10000;
+
+// A device on loopback that gives the type reply, and answers the request
+// for GAMMA with the replies it is given.
+class GammaDevice : public QObject
+{
+public:
+    explicit GammaDevice(QByteArray gammaReplies) : m_gammaReplies(std::move(gammaReplies))
+    {
+        m_server.listen(QHostAddress::LocalHost);
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket *client = m_server.nextPendingConnection();
+            connect(client, &QTcpSocket::readyRead, this, [this, client] {
+                const QByteArray data = client->readAll();
+                if (data.contains('?'))
+                    client->write("DEV67\r\n");
+                if (data.contains("RG"))
+                    client->write(m_gammaReplies);
+            });
+        });
+    }
+    QString Link() const { return QStringLiteral("127.0.0.1:%1").arg(m_server.serverPort()); }
+
+private:
+    QTcpServer m_server;
+    QByteArray m_gammaReplies;
+};
 
 // The dump as a map of NAME[i] to VALUE.
 QMap<QByteArray, QByteArray> DumpEntries(const QByteArray &dump)
@@ -38,6 +65,35 @@ private slots:
         QCOMPARE(result.ExitCode, 0);
         // Without an element, an array reads the element its index selects now.
         QCOMPARE(result.Out, QByteArray("HPOS=100\nILOAD[3]=1\nVPOS=1024\nZMHPOS[4]=777\nZMHPOS[4]=777\n"));
+    }
+
+    // A value the driver refused is never the answer: the client waits for one
+    // it stored, and without one gives up with the value it was sent.
+    void getPrintsOnlyWhatTheDriverStored_data()
+    {
+        QTest::addColumn<QByteArray>("replies");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("out");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("out of range, then valid") << QByteArray("RG2000\r\nRG20\r\n") << 0 << QByteArray("GAMMA=20\n") << "";
+        QTest::newRow("out of range only") << QByteArray("RG2000\r\n") << 1 << QByteArray()
+                                           << "no valid report of GAMMA from %1 within 300 ms: it came as 2000, outside 5..40";
+    }
+
+    void getPrintsOnlyWhatTheDriverStored()
+    {
+        QFETCH(QByteArray, replies);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, out);
+        QFETCH(QString, error);
+        GammaDevice device(replies);
+        const CtlResult result = RunCtl({"--tcp", device.Link(), "--timeout", "300", "get", "GAMMA"}, Timeout, true);
+        QCOMPARE(result.ExitCode, exitCode);
+        QCOMPARE(result.Out, out);
+        if (error.isEmpty())
+            QCOMPARE(result.Err, QByteArray());
+        else
+            QVERIFY2(QString::fromLocal8Bit(result.Err).contains(error.arg(device.Link())), result.Err.constData());
     }
 
     void setReportsWhatTheDeviceKept()

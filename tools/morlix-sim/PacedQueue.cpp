@@ -1,7 +1,7 @@
 #include "PacedQueue.h"
 
 #include <algorithm>
-#include <cmath>
+#include <chrono>
 
 namespace {
 constexpr qint64 NsPerMs = 1000000;
@@ -9,10 +9,13 @@ constexpr qint64 NsPerMs = 1000000;
 
 PacedQueue::PacedQueue(QObject *parent) : QObject(parent)
 {
-    m_clock.start();
-    m_timer.setSingleShot(true);
-    m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, &PacedQueue::Pump);
+    connect(&m_alarm, &PreciseAlarm::Rang, this, &PacedQueue::Pump);
+}
+
+qint64 PacedQueue::NowNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 void PacedQueue::SetLatency(int milliseconds)
@@ -28,13 +31,13 @@ void PacedQueue::SetBytesPerSecond(int bytesPerSecond)
 void PacedQueue::Clear()
 {
     m_items.clear();
-    m_timer.stop();
+    m_alarm.Cancel();
     m_lineFreeAtNs = 0;
 }
 
-void PacedQueue::Push(const QByteArray &bytes, bool closeAfter)
+void PacedQueue::Push(const QByteArray &bytes, bool closeAfter, qint64 sentAtNs)
 {
-    qint64 due = m_clock.nsecsElapsed() + m_latency * NsPerMs;
+    qint64 due = (sentAtNs < 0 ? NowNs() : sentAtNs) + m_latency * NsPerMs;
     if (m_bytesPerSecond > 0) {
         const qint64 start = std::max(due, m_lineFreeAtNs);
         due = start + qint64(double(bytes.size()) * 1e9 / m_bytesPerSecond);
@@ -47,15 +50,17 @@ void PacedQueue::Push(const QByteArray &bytes, bool closeAfter)
 void PacedQueue::Pump()
 {
     while (!m_items.isEmpty()) {
-        const qint64 wait = m_items.head().DueNs - m_clock.nsecsElapsed();
-        if (wait > NsPerMs / 2) {
-            if (!m_timer.isActive())
-                m_timer.start(int(std::max<qint64>(1, std::llround(double(wait) / NsPerMs))));
+        const qint64 wait = m_items.head().DueNs - NowNs();
+        if (wait > 0) {
+            if (!m_alarm.IsSet())
+                m_alarm.RingIn(wait);
             return;
         }
         const Item item = m_items.dequeue();
+        m_deliveringDueNs = item.DueNs;
         if (!item.Bytes.isEmpty())
             emit Deliver(item.Bytes);
+        m_deliveringDueNs = -1;
         if (item.CloseAfter)
             emit CloseRequested();
     }

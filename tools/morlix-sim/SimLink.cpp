@@ -88,7 +88,7 @@ QByteArray SimLink::ExecuteCommands(const QByteArray &bytes)
                 WithTransferSpeed([&] {
                     m_transferHook->Enter([this](const QByteArray &reply) {
                         SimLog::Write(Name(), ">>", reply);
-                        m_outbound.Push(reply);
+                        m_outbound.Push(reply, false, m_inbound.DeliveringDueNs());
                     });
                 });
                 return bytes.mid(at + 1);
@@ -106,10 +106,12 @@ void SimLink::OnReport(const QByteArray &line)
         return;
     const SimFaults::Decision decision = m_faults.Next();
     SimLog::Write(Name(), decision.Send ? "->" : "-x", line);
+    // An answer leaves as its command arrived by the line's clock.
+    const qint64 sentAt = m_inbound.DeliveringDueNs();
     if (decision.Send)
-        m_outbound.Push(decision.Noise + line + "\r\n", decision.CloseAfter);
+        m_outbound.Push(decision.Noise + line + "\r\n", decision.CloseAfter, sentAt);
     else if (decision.CloseAfter)
-        m_outbound.Push(QByteArray(), true);
+        m_outbound.Push(QByteArray(), true, sentAt);
 }
 
 void SimLink::OnPeerChanged()

@@ -44,8 +44,12 @@ void TcpEndpoint::OnNewConnection()
 
 void TcpEndpoint::Send(const QByteArray &bytes)
 {
-    if (m_client && m_client->state() == QAbstractSocket::ConnectedState)
+    if (m_client && m_client->state() == QAbstractSocket::ConnectedState) {
         m_client->write(bytes);
+        // Now, not at the event loop's next turn: the application's wait for
+        // an answer must not include the simulator's.
+        m_client->flush();
+    }
 }
 
 void TcpEndpoint::DropClient()

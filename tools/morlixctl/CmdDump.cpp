@@ -2,6 +2,7 @@
 #include "CtlLink.h"
 #include "CtlOutput.h"
 #include "config/KeyValueFile.h"
+#include "link/ResendProgress.h"
 #include "variables/VariableTable.h"
 
 namespace {
@@ -26,7 +27,19 @@ int RunDump(const TCtlOptions &options, const QStringList &arguments)
         return Fail(ExitUsage, QStringLiteral("usage: dump [--output FILE]"));
 
     TCtlLink link(options);
-    if (!link.Connect(true))
+    const bool drawing = ProgressOnTerminal();
+    bool drawn = false;
+    TResendProgress resend(link.Driver());
+    QObject::connect(&resend, &TResendProgress::Progressed, [&](int received, int expected) {
+        if (!drawing)
+            return;
+        DrawProgressBar(100 * received / expected, QStringLiteral("%1 of %2 values").arg(received).arg(expected));
+        drawn = true;
+    });
+    const bool connected = link.Connect(true);
+    if (drawn)
+        EndProgressBar();
+    if (!connected)
         return Fail(ExitDeviceFailure, link.LastError());
     const QStringList lines = MirrorLines(link.Driver());
     if (outputFile.isEmpty()) {

@@ -6,9 +6,9 @@ namespace {
 // clang-format off
 const TCtlCommand CommandTable[] = {
     {"vars", "vars", "the variable table: number, name, send and reply mnemonics, min, max, default, and for arrays the size and index variables", RunVars},
-    {"get", "get NAME...", "prints NAME=VALUE as the device reports each variable (NAME[i] for element i of an array)", RunGet},
+    {"get", "get NAME...", "prints NAME=VALUE as the device reports each variable (NAME[i] for element i of an array); a report outside the variable's range is waited past, and without a valid one get exits with 1", RunGet},
     {"set", "set NAME=VALUE...", "writes each value and prints the value the device reports", RunSet},
-    {"dump", "dump [--output FILE]", "reads every variable as the application does on connecting and prints it", RunDump},
+    {"dump", "dump [--output FILE]", "reads every variable as the application does on connecting and prints it; a progress bar on a terminal", RunDump},
     {"restore", "restore FILE", "writes every setting of a dump back, except status and command variables", RunRestore},
     {"watch", "watch [--raw]", "prints every report as TIME NAME=VALUE (or the raw text) until interrupted", RunWatch},
     {"raw", "raw TEXT", "sends TEXT as it is and prints what comes back within the timeout", RunRaw},

@@ -5,8 +5,8 @@
 #include <QTimer>
 
 namespace {
-// Short enough to find the device in a fraction of a second; the
-// application's one second would make every command wait four.
+// The device is found by its first answer; a query it missed is asked again
+// within a fraction of a second rather than after the application's four.
 constexpr int PollIntervalMs = 50;
 constexpr int ReconnectDelayMs = 250;
 } // namespace
@@ -15,7 +15,7 @@ TCtlLink::TCtlLink(const TCtlOptions &options)
     : m_options(options),
       m_driver(PollIntervalMs, ReconnectDelayMs),
       m_lastReported(VarTableSize, 0),
-      m_reportCount(VarTableSize, 0)
+      m_storedCount(VarTableSize, 0)
 {
     connect(&m_driver, &TComDriver::OnBeforeVarChange, this, &TCtlLink::onReport);
 }
@@ -23,7 +23,10 @@ TCtlLink::TCtlLink(const TCtlOptions &options)
 void TCtlLink::onReport(int varNumber, quint16 value)
 {
     m_lastReported[size_t(varNumber)] = value;
-    ++m_reportCount[size_t(varNumber)];
+    if (m_driver.GetVariable(varNumber)->Accepts(value))
+        ++m_storedCount[size_t(varNumber)];
+    else
+        m_refused = std::make_pair(varNumber, value);
     if (varNumber != DIESE)
         return;
     if (value == 1)
@@ -58,10 +61,21 @@ int TCtlLink::CurrentElement(int varNumber) const
 
 std::optional<uint16_t> TCtlLink::exchange(int varNumber, const std::function<void()> &send)
 {
-    const quint64 before = m_reportCount[size_t(varNumber)];
+    const quint64 before = m_storedCount[size_t(varNumber)];
+    m_refused.reset();
     send();
-    if (!waitUntil([&] { return m_reportCount[size_t(varNumber)] > before; }))
+    if (!waitUntil([&] { return m_storedCount[size_t(varNumber)] > before; })) {
+        if (m_refused && m_refused->first == varNumber) {
+            const TVariable *variable = m_driver.GetVariable(varNumber);
+            m_lastError = QStringLiteral("no valid report of %1 from %2 within %3 ms: it came as %4, outside %5..%6")
+                              .arg(variable->Name, m_options.LinkName())
+                              .arg(m_options.TimeoutMs)
+                              .arg(m_refused->second)
+                              .arg(variable->Min)
+                              .arg(variable->Max);
+        }
         return std::nullopt;
+    }
     return m_lastReported[size_t(varNumber)];
 }
 

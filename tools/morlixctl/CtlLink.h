@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // One conversation with the device through the application's own driver.
@@ -25,10 +26,11 @@ public:
     bool Connect(bool fullResend);
 
     // Asks for the variable (writing the array's index first when an element
-    // is given) and returns the value the device reported.
+    // is given) and returns the value the device reported. Only a report the
+    // driver stored counts: one outside the variable's range is waited past.
     std::optional<uint16_t> Read(const TVariableAddress &address);
     // Writes the value (the array's index first) and returns the value the
-    // device reported for it.
+    // device reported for it, stored as for Read.
     std::optional<uint16_t> Write(const TVariableAddress &address, uint16_t value);
     // The element a report of the variable would be filed under now.
     int CurrentElement(int varNumber) const;
@@ -45,7 +47,8 @@ public:
     QString LastError() const { return m_lastError; }
 
 private:
-    // Sends through send() and waits for the next report of the variable.
+    // Sends through send() and waits for the next report of the variable
+    // that the driver stored.
     std::optional<uint16_t> exchange(int varNumber, const std::function<void()> &send);
     std::optional<uint16_t> selectElement(const TVariableAddress &address);
     bool waitUntil(const std::function<bool()> &done);
@@ -54,7 +57,9 @@ private:
     TCtlOptions m_options;
     TComDriverMorlix m_driver;
     std::vector<uint16_t> m_lastReported;
-    std::vector<quint64> m_reportCount;
+    std::vector<quint64> m_storedCount;
+    // The last report refused for being out of range, for the error text.
+    std::optional<std::pair<int, uint16_t>> m_refused;
     bool m_resendStarted = false;
     bool m_resendDone = false;
     QString m_lastError;
