@@ -1,5 +1,6 @@
 #pragma once
 #include "ConnectionChoice.h"
+#include "FastTimer.h"
 #include "MainContext.h"
 #include "OperatorNames.h"
 
@@ -21,6 +22,7 @@ class TConTypeCfgForm;
 class TConnectionOverlay;
 class TConnectionWatch;
 class TConversion_V2;
+class TCustomTimingSection;
 class TDeviceCommands;
 class TDeviceStatus;
 class TForm_About;
@@ -113,6 +115,7 @@ public:
     TConnectionWatch *ConnectionWatch() const { return m_connectionWatch; }
     TLogoLoaderLink *LogoLoader() const { return m_logoLoader; }
     TOutputSection *Output() const { return m_output; }
+    TCustomTimingSection *CustomTiming() const { return m_customTiming; }
     TForm_Debug2007 *ServiceConsole() const { return m_console; }
     TLanSetup *LanSetup() const { return m_lanSetup; }
     TForm_EDIDDVI *EdidWindow() const { return m_edid; }
@@ -123,7 +126,7 @@ public:
     // Opens "Customize" on a row of its grids (-1: both groups, no row).
     void OpenCustomize(int row);
     QPushButton *FreezeButton() const { return m_freeze; }
-    QTimer &FastTimer() { return m_fastTimer; }
+    TFastTimer &FastTimer() { return m_fastTimer; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -155,7 +158,7 @@ private:
     std::unique_ptr<TCheckSum_Halvor> m_checksum;
     std::unique_ptr<TSettingsFile> m_settings;
     TMultiTimer *m_multiTimer;
-    QTimer m_fastTimer;
+    TFastTimer m_fastTimer;
 
     QWidget *m_client = nullptr;
     QToolBar *m_toolBar = nullptr;
@@ -178,6 +181,7 @@ private:
     TConnectionWatch *m_connectionWatch = nullptr;
     TLogoLoaderLink *m_logoLoader = nullptr;
     TOutputSection *m_output = nullptr;
+    TCustomTimingSection *m_customTiming = nullptr;
     TForm_Debug2007 *m_console = nullptr;
     TLanSetup *m_lanSetup = nullptr;
     TForm_EDIDDVI *m_edid = nullptr;

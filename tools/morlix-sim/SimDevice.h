@@ -1,5 +1,6 @@
 #pragma once
 #include "SimCommandParser.h"
+#include "SimCustomTimings.h"
 #include "SimDeviceState.h"
 #include "SimOperations.h"
 #include "SimOutput.h"
@@ -46,6 +47,7 @@ signals:
 
 private:
     friend class SimSignals;
+    friend class SimCustomTimings;
     void Request(int varNumber);
     void FullResend();
     void StoreAndReport(int varNumber, int element, uint32_t value);
@@ -65,4 +67,5 @@ private:
     SimPictureMemories m_pictures;
     SimOutput m_output;
     SimSignals m_signals{*this};
+    SimCustomTimings m_customTimings{*this};
 };

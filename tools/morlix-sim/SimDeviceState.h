@@ -1,4 +1,6 @@
 #pragma once
+#include "SimCustomMemories.h"
+
 #include <QVector>
 #include <cstdint>
 
@@ -32,9 +34,17 @@ public:
     // a scalar).
     int CurrentElement(int varNumber) const;
 
-    bool operator==(const SimDeviceState &other) const { return m_values == other.m_values; }
+    // The custom output timings' memories, kept with the state.
+    SimCustomMemories &CustomMemories() { return m_customMemories; }
+    const SimCustomMemories &CustomMemories() const { return m_customMemories; }
+
+    bool operator==(const SimDeviceState &other) const
+    {
+        return m_values == other.m_values && m_customMemories == other.m_customMemories;
+    }
     bool operator!=(const SimDeviceState &other) const { return !(*this == other); }
 
 private:
     QVector<QVector<uint16_t>> m_values;
+    SimCustomMemories m_customMemories;
 };

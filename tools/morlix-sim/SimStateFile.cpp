@@ -15,7 +15,7 @@ QStringList Lines(const SimDeviceState &state)
     for (int n = 0; n < VarTableSize; ++n)
         for (int e = 0; e < SimDeviceState::ElementCount(n); ++e)
             lines << Line(state, n, e);
-    return lines;
+    return lines + state.CustomMemories().Lines();
 }
 
 void Apply(SimDeviceState &state, const TVariableAssignment &assignment)
@@ -32,12 +32,14 @@ bool ApplyLines(SimDeviceState &state, const QStringList &lines, QString *error)
             continue;
         TVariableAssignment assignment;
         QString reason;
-        if (!VariableAddress::ParseAssignment(lines[i], assignment, &reason)) {
+        if (SimCustomMemories::IsMemoryLine(lines[i]) ? !state.CustomMemories().ApplyLine(lines[i], &reason)
+                                                      : !VariableAddress::ParseAssignment(lines[i], assignment, &reason)) {
             if (error)
                 *error = QStringLiteral("line %1: %2").arg(i + 1).arg(reason);
             return false;
         }
-        Apply(state, assignment);
+        if (assignment.Address.VarNumber >= 0)
+            Apply(state, assignment);
     }
     return true;
 }

@@ -62,11 +62,11 @@ void TOutputSection::BuildOutputPage(QWidget *page)
     m_format->SetItemHints(hints);
 
     m_rate = MakeSelector(page, "SmartItems_ORATE", QStringLiteral("Output rate"), RateItems,
-                          TSmartItems::_ComboBox, {12, 72, 330, 52});
+                          TSmartItems::_ComboBox, {12, 282, 330, 52});
     m_analogType = MakeSelector(page, "SmartItems_OSIGTYPEANALOG", QStringLiteral("Analog Type"), AnalogTypes,
-                                TSmartItems::_RadioButton, {12, 134, 160, 120});
+                                TSmartItems::_RadioButton, {12, 94, 160, 120});
     m_digitalType = MakeSelector(page, "SmartItems_OSIGTYPEDIGITAL", QStringLiteral("DVI Type"), DigitalTypes,
-                                 TSmartItems::_RadioButton, {182, 134, 160, 96});
+                                 TSmartItems::_RadioButton, {182, 94, 160, 96});
     m_pattern = MakeSelector(page, "SmartItems_OPATTERN", QStringLiteral("Test pattern"), Patterns,
                              TSmartItems::_RadioButton, {360, 12, 170, 242});
 }
