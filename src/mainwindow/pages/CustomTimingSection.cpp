@@ -28,13 +28,13 @@ namespace {
 
 constexpr int PanelLeft = 12;
 constexpr int PanelTop = 68;
-constexpr int PanelWidth = 340;
+constexpr int PanelWidth = 450;
 constexpr int ButtonHeight = 20;
 constexpr int AreaTop = 48;
 constexpr int RowHeight = 24;
-constexpr int ColumnWidth = 168;
-constexpr int LabelWidth = 76;
-constexpr int FieldWidth = 88;
+constexpr int ColumnWidth = 222;
+constexpr int LabelWidth = 96;
+constexpr int FieldWidth = 112;
 
 const QString CollapsedGlyph = QStringLiteral("\u25BC  Custom timing");
 const QString ExpandedGlyph = QStringLiteral("\u25B2");
@@ -101,7 +101,7 @@ TCustomTimingSection::TCustomTimingSection(const TMainContext &context, const TH
 void TCustomTimingSection::BuildSelector(QWidget *page)
 {
     m_setting = MakeSelector(page, "SmartItems_OCSETTINGNUMBER", QStringLiteral("Custom setting"), SettingItems,
-                             TSmartItems::_ComboBox, {12, 222, 330, 52});
+                             TSmartItems::_ComboBox, {12, 222, 440, 52});
 }
 
 void TCustomTimingSection::BuildPanel(QWidget *page)
@@ -171,18 +171,18 @@ void TCustomTimingSection::BuildFullFields(QWidget *area)
     m_vTotal = MakeLabel(area, QString(), Cell(1, 4, LabelWidth + 4, FieldWidth));
     m_vTotal->setObjectName(QStringLiteral("Label_OCFULL_VTOTAL"));
 
-    QLabel *rateLabel = MakeLabel(area, QStringLiteral("Rate"), Cell(0, 5, 2, 40));
+    QLabel *rateLabel = MakeLabel(area, QStringLiteral("Rate"), Cell(0, 5, 2, LabelWidth));
     auto *rate = new TSpinField(area);
     rate->setObjectName(QStringLiteral("SpinEdit_OCFULL_RATE"));
-    rate->setGeometry(Cell(0, 5, 42, 66));
+    rate->setGeometry(Cell(0, 5, LabelWidth + 2, 70));
     m_fullFields[OCFULL_RATE] = {rateLabel, rate};
-    m_rateText = MakeLabel(area, QString(), Cell(0, 5, 112, ColumnWidth - 112));
+    m_rateText = MakeLabel(area, QString(), Cell(0, 5, LabelWidth + 78, ColumnWidth - LabelWidth - 80));
     m_rateText->setObjectName(QStringLiteral("Label_OCFULL_RATE"));
     // The rate in hertz stands for the field beside it.
     m_rateText->installEventFilter(this);
 
     m_fullScan = MakeSelector(area, "SmartItems_OCFULL_SCANTYPE", QStringLiteral("Scan type"), FullScanTypes,
-                              TSmartItems::_ComboBox, {ColumnWidth, 5 * RowHeight - 4, ColumnWidth - 4, 52});
+                              TSmartItems::_ComboBox, {ColumnWidth, 5 * RowHeight + 2, ColumnWidth - 4, 52});
 }
 
 void TCustomTimingSection::BuildCvtFields(QWidget *area)

@@ -40,6 +40,9 @@ public:
 
     TCustomTimingSection(const TMainContext &context, const THosts &hosts, QObject *parent = nullptr);
 
+    // The operator's choice of setting 0 to 7: selects it and unfolds the
+    // panel, which loads it.
+    void Choose(int setting) { ChooseSetting(setting); }
     // Renames setting 0 to 7: asks for the name and sends it.
     void Rename(int setting);
     // "Save To" the item of setting 0 to 7, as chosen from its menu.

@@ -49,7 +49,7 @@ TOutputSection::TOutputSection(const TMainContext &context, const THosts &hosts,
 void TOutputSection::BuildOutputPage(QWidget *page)
 {
     m_format = MakeSelector(page, "SmartItems_OFORMAT", QStringLiteral("Output format"), FormatItems,
-                            TSmartItems::_ComboBox, {12, 12, 330, 52});
+                            TSmartItems::_ComboBox, {12, 12, 440, 52});
     QStringList hints;
     for (int item = 0; item < FormatItems.Count(); ++item) {
         hints << FormatItemHint(item);
@@ -62,13 +62,13 @@ void TOutputSection::BuildOutputPage(QWidget *page)
     m_format->SetItemHints(hints);
 
     m_rate = MakeSelector(page, "SmartItems_ORATE", QStringLiteral("Output rate"), RateItems,
-                          TSmartItems::_ComboBox, {12, 282, 330, 52});
+                          TSmartItems::_ComboBox, {12, 282, 440, 52});
     m_analogType = MakeSelector(page, "SmartItems_OSIGTYPEANALOG", QStringLiteral("Analog Type"), AnalogTypes,
                                 TSmartItems::_RadioButton, {12, 94, 160, 120});
     m_digitalType = MakeSelector(page, "SmartItems_OSIGTYPEDIGITAL", QStringLiteral("DVI Type"), DigitalTypes,
                                  TSmartItems::_RadioButton, {182, 94, 160, 96});
     m_pattern = MakeSelector(page, "SmartItems_OPATTERN", QStringLiteral("Test pattern"), Patterns,
-                             TSmartItems::_RadioButton, {360, 12, 170, 242});
+                             TSmartItems::_RadioButton, {470, 12, 175, 242});
 }
 
 void TOutputSection::BuildPageStrip(QWidget *strip)
