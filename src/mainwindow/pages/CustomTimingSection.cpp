@@ -23,6 +23,7 @@
 #include <QSignalBlocker>
 
 using namespace CustomTimingTables;
+using VariableBinding::MakeSelector;
 
 namespace {
 
@@ -73,18 +74,6 @@ QLabel *MakeLabel(QWidget *parent, const QString &text, const QRect &geometry)
 QRect Cell(int column, int row, int x, int width)
 {
     return {column * ColumnWidth + x, row * RowHeight, width, RowHeight - 2};
-}
-
-TSmartItems *MakeSelector(QWidget *parent, const char *name, const QString &caption, const TItemTable &table,
-                          TSmartItems::TType style, const QRect &geometry)
-{
-    auto *selector = new TSmartItems(parent);
-    selector->setObjectName(QLatin1String(name));
-    selector->SetCaption(caption);
-    selector->SetStyleType(style);
-    VariableBinding::ApplyEntries(selector, table);
-    selector->setGeometry(geometry);
-    return selector;
 }
 
 } // namespace

@@ -15,22 +15,7 @@
 #include <QSignalBlocker>
 
 using namespace OutputTables;
-
-namespace {
-
-TSmartItems *MakeSelector(QWidget *parent, const char *name, const QString &caption, const TItemTable &table,
-                          TSmartItems::TType style, const QRect &geometry)
-{
-    auto *selector = new TSmartItems(parent);
-    selector->setObjectName(QLatin1String(name));
-    selector->SetCaption(caption);
-    selector->SetStyleType(style);
-    VariableBinding::ApplyEntries(selector, table);
-    selector->setGeometry(geometry);
-    return selector;
-}
-
-} // namespace
+using VariableBinding::MakeSelector;
 
 TOutputSection::TOutputSection(const TMainContext &context, const THosts &hosts, QObject *parent)
     : QObject(parent), m_context(context), m_outputPageShown(hosts.OutputPageShown)
