@@ -30,6 +30,9 @@ class TForm_Customize;
 class TForm_Debug2007;
 class TForm_EDIDDVI;
 class TInputSection;
+class TForm_SaveLoadConfigTotal;
+class TForm_SavePreset;
+class TZoomSection;
 class TGestionSlide;
 class TLanSetup;
 class TLogoLoaderLink;
@@ -113,9 +116,12 @@ public:
     TDeviceStatus *DeviceStatus() const { return m_deviceStatus; }
     TDeviceCommands *Commands() const { return m_commands; }
     TConnectionWatch *ConnectionWatch() const { return m_connectionWatch; }
-    TLogoLoaderLink *LogoLoader() const { return m_logoLoader; }
     TOutputSection *Output() const { return m_output; }
     TCustomTimingSection *CustomTiming() const { return m_customTiming; }
+    TZoomSection *Zoom() const { return m_zoom; }
+    TForm_SavePreset *Presets() const { return m_presets; }
+    TForm_SaveLoadConfigTotal *ConfigTotal() const { return m_configTotal; }
+    TLogoLoaderLink *LogoLoader() const { return m_logoLoader; }
     TForm_Debug2007 *ServiceConsole() const { return m_console; }
     TLanSetup *LanSetup() const { return m_lanSetup; }
     TForm_EDIDDVI *EdidWindow() const { return m_edid; }
@@ -140,6 +146,7 @@ private:
     void RaiseOverlays();
     void ReportSerialAccess();
     void BuildSections();
+    void BuildZoom();
     void ShowNames();
     void TakeNamesFromCustomize();
     void OpenCustomisation();
@@ -179,9 +186,12 @@ private:
     TDeviceStatus *m_deviceStatus = nullptr;
     TDeviceCommands *m_commands = nullptr;
     TConnectionWatch *m_connectionWatch = nullptr;
-    TLogoLoaderLink *m_logoLoader = nullptr;
     TOutputSection *m_output = nullptr;
     TCustomTimingSection *m_customTiming = nullptr;
+    TZoomSection *m_zoom = nullptr;
+    TForm_SaveLoadConfigTotal *m_configTotal = nullptr;
+    TForm_SavePreset *m_presets = nullptr;
+    TLogoLoaderLink *m_logoLoader = nullptr;
     TForm_Debug2007 *m_console = nullptr;
     TLanSetup *m_lanSetup = nullptr;
     TForm_EDIDDVI *m_edid = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 #include "SimCustomMemories.h"
+#include "SimRegisters.h"
 
 #include <QVector>
 #include <cstdint>
@@ -37,14 +38,19 @@ public:
     // The custom output timings' memories, kept with the state.
     SimCustomMemories &CustomMemories() { return m_customMemories; }
     const SimCustomMemories &CustomMemories() const { return m_customMemories; }
+    // DATADBG is not a value of its own: it is the register ADDRDBG points at.
+    SimRegisters &Registers() { return m_registers; }
+    const SimRegisters &Registers() const { return m_registers; }
 
     bool operator==(const SimDeviceState &other) const
     {
-        return m_values == other.m_values && m_customMemories == other.m_customMemories;
+        return m_values == other.m_values && m_registers == other.m_registers &&
+               m_customMemories == other.m_customMemories;
     }
     bool operator!=(const SimDeviceState &other) const { return !(*this == other); }
 
 private:
     QVector<QVector<uint16_t>> m_values;
+    SimRegisters m_registers;
     SimCustomMemories m_customMemories;
 };
