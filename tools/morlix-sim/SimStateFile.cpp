@@ -15,7 +15,7 @@ QStringList Lines(const SimDeviceState &state)
     for (int n = 0; n < VarTableSize; ++n)
         for (int e = 0; e < SimDeviceState::ElementCount(n); ++e)
             lines << Line(state, n, e);
-    return lines + state.Registers().Lines() + state.CustomMemories().Lines();
+    return lines + state.CustomMemories().Lines() + state.Registers().Lines();
 }
 
 void Apply(SimDeviceState &state, const TVariableAssignment &assignment)
