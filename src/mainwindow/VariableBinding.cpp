@@ -172,18 +172,6 @@ void ApplyEntries(TSmartItems *selector, const TItemTable &table)
     }
 }
 
-TSmartItems *MakeSelector(QWidget *parent, const char *name, const QString &caption, const TItemTable &table,
-                          int style, const QRect &geometry)
-{
-    auto *selector = new TSmartItems(parent);
-    selector->setObjectName(QLatin1String(name));
-    selector->SetCaption(caption);
-    selector->SetStyleType(TSmartItems::TType(style));
-    ApplyEntries(selector, table);
-    selector->setGeometry(geometry);
-    return selector;
-}
-
 void ShowReportedValue(TSmartItems *selector, const TItemTable &table, uint16_t value, int subItem)
 {
     ShowReportedItem(selector, table.PositionOf(value), subItem);

@@ -77,9 +77,6 @@ void OnSubItemChosen(TSmartItems *selector, std::function<void(int item, int sub
 std::optional<uint16_t> ChosenValue(QWidget *parent, const TItemTable &table, int position);
 // Gives the selector the table's items: captions, enabled and visible flags.
 void ApplyEntries(TSmartItems *selector, const TItemTable &table);
-// A selector named after its variable, with the table's items, placed.
-TSmartItems *MakeSelector(QWidget *parent, const char *name, const QString &caption, const TItemTable &table,
-                          int style, const QRect &geometry);
 // Shows the item of a reported value (and its sub-item), even an item hidden
 // in this selector: the screen never shows a value the device does not hold.
 // A value outside the table shows nothing selected.

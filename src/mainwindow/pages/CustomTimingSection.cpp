@@ -23,7 +23,7 @@
 #include <QSignalBlocker>
 
 using namespace CustomTimingTables;
-using VariableBinding::MakeSelector;
+using VariableBinding::NewSmartItems;
 
 namespace {
 
@@ -89,7 +89,7 @@ TCustomTimingSection::TCustomTimingSection(const TMainContext &context, const TH
 
 void TCustomTimingSection::BuildSelector(QWidget *page)
 {
-    m_setting = MakeSelector(page, "SmartItems_OCSETTINGNUMBER", QStringLiteral("Custom setting"), SettingItems,
+    m_setting = NewSmartItems(page, "SmartItems_OCSETTINGNUMBER", QStringLiteral("Custom setting"), SettingItems,
                              TSmartItems::_ComboBox, {12, 222, 440, 52});
 }
 
@@ -170,7 +170,7 @@ void TCustomTimingSection::BuildFullFields(QWidget *area)
     // The rate in hertz stands for the field beside it.
     m_rateText->installEventFilter(this);
 
-    m_fullScan = MakeSelector(area, "SmartItems_OCFULL_SCANTYPE", QStringLiteral("Scan type"), FullScanTypes,
+    m_fullScan = NewSmartItems(area, "SmartItems_OCFULL_SCANTYPE", QStringLiteral("Scan type"), FullScanTypes,
                               TSmartItems::_ComboBox, {ColumnWidth, 5 * RowHeight + 2, ColumnWidth - 4, 52});
 }
 
@@ -204,7 +204,7 @@ void TCustomTimingSection::BuildCvtFields(QWidget *area)
     m_reducedBlank = new QCheckBox(QStringLiteral("Reduced Blank"), area);
     m_reducedBlank->setObjectName(QStringLiteral("CheckBox_OCCVT_REDUCED_BLANKINGS"));
     m_reducedBlank->setGeometry(Cell(0, 3, 2, ColumnWidth - 4));
-    m_cvtScan = MakeSelector(area, "SmartItems_OCCVT_SCANTYPE", QStringLiteral("Scan type"), CvtScanTypes,
+    m_cvtScan = NewSmartItems(area, "SmartItems_OCCVT_SCANTYPE", QStringLiteral("Scan type"), CvtScanTypes,
                              TSmartItems::_RadioButton, {ColumnWidth, 0, ColumnWidth - 4, 112});
 }
 
