@@ -25,6 +25,7 @@
 #include "dialogs/Unit_Customize.h"
 #include "dialogs/Unit_EDID_DVI.h"
 #include "pages/AudioSection.h"
+#include "pages/CustomTimingSection.h"
 #include "pages/InputSection.h"
 #include "pages/OutputSection.h"
 #include "pages/ZoomSection.h"
@@ -94,13 +95,12 @@ TForm_Main::TForm_Main(const TMainWindowOptions &options, QWidget *parent)
 
     m_fastTimer.setInterval(options.FastTimerMs);
     TStatusTicker *ticker = m_statusBar->Ticker();
-    connect(&m_fastTimer, &QTimer::timeout, ticker, &TStatusTicker::Step);
-    connect(ticker, &TStatusTicker::ActiveChanged, this, [this](bool active) {
-        if (active)
-            m_fastTimer.start();
-        else
-            m_fastTimer.stop();
+    connect(&m_fastTimer, &QTimer::timeout, ticker, [ticker] {
+        if (ticker->Active())
+            ticker->Step();
     });
+    connect(ticker, &TStatusTicker::ActiveChanged, this,
+            [this, ticker](bool active) { m_fastTimer.SetNeeded(ticker, active); });
 
     // Created hidden now, so that its log holds what came before it is shown.
     TConsoleOptions consoleOptions;
@@ -196,6 +196,8 @@ void TForm_Main::BuildSections()
     output.OutputPageShown = [this] { return m_slide->ItemIndex() == PageOutput; };
     m_output = new TOutputSection(*m_context, output, this);
     connect(m_slide, &TGestionSlide::OnFinishSlide, m_output, &TOutputSection::ApplyPatternWindowRule);
+    m_customTiming = new TCustomTimingSection(*m_context, {m_pages[PageOutput]->Host(), m_output, &m_fastTimer}, this);
+    connect(&m_fastTimer, &QTimer::timeout, m_customTiming, &TCustomTimingSection::AnimationStep);
     m_audio = new TAudioSection(*m_context,
                                 {m_pages[PageAudio]->Host(), m_pages[PageInput], m_inputSection, m_slide, m_statusBar},
                                 this);

@@ -1,5 +1,6 @@
 #pragma once
 #include "ConnectionChoice.h"
+#include "FastTimer.h"
 #include "MainContext.h"
 #include "OperatorNames.h"
 
@@ -22,6 +23,7 @@ class TConTypeCfgForm;
 class TConnectionOverlay;
 class TConnectionWatch;
 class TConversion_V2;
+class TCustomTimingSection;
 class TDeviceCommands;
 class TDeviceStatus;
 class TForm_About;
@@ -116,6 +118,7 @@ public:
     TDeviceCommands *Commands() const { return m_commands; }
     TConnectionWatch *ConnectionWatch() const { return m_connectionWatch; }
     TOutputSection *Output() const { return m_output; }
+    TCustomTimingSection *CustomTiming() const { return m_customTiming; }
     TZoomSection *Zoom() const { return m_zoom; }
     TForm_SavePreset *Presets() const { return m_presets; }
     TForm_SaveLoadConfigTotal *ConfigTotal() const { return m_configTotal; }
@@ -131,7 +134,7 @@ public:
     // Opens "Customize" on a row of its grids (-1: both groups, no row).
     void OpenCustomize(int row);
     QPushButton *FreezeButton() const { return m_freeze; }
-    QTimer &FastTimer() { return m_fastTimer; }
+    TFastTimer &FastTimer() { return m_fastTimer; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -164,7 +167,7 @@ private:
     std::unique_ptr<TCheckSum_Halvor> m_checksum;
     std::unique_ptr<TSettingsFile> m_settings;
     TMultiTimer *m_multiTimer;
-    QTimer m_fastTimer;
+    TFastTimer m_fastTimer;
 
     QWidget *m_client = nullptr;
     QToolBar *m_toolBar = nullptr;
@@ -186,6 +189,7 @@ private:
     TDeviceCommands *m_commands = nullptr;
     TConnectionWatch *m_connectionWatch = nullptr;
     TOutputSection *m_output = nullptr;
+    TCustomTimingSection *m_customTiming = nullptr;
     TZoomSection *m_zoom = nullptr;
     TForm_SaveLoadConfigTotal *m_configTotal = nullptr;
     TForm_SavePreset *m_presets = nullptr;

@@ -7,6 +7,7 @@
 #include "console/Unit_Debug2007.h"
 #include "dialogs/ContypeCfg.h"
 #include "dialogs/Unit_Pattern_Config.h"
+#include "pages/CustomTimingSection.h"
 #include "pages/OutputSection.h"
 #include "dialogs/Unit_Customize.h"
 #include "dialogs/Unit_EDID_DVI.h"
@@ -19,6 +20,7 @@
 #include "link/ComDriverMorlix.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QPixmap>
 #include <QRegularExpression>
 
@@ -62,6 +64,21 @@ QVector<TWindowGrab::TWindow> TWindowGrab::GrabbedWindows()
              return w.LogoLoader()->Loader();
          }},
         {QStringLiteral("service-console"), [](TForm_Main &w) -> QWidget * { return w.ServiceConsole(); }},
+        // The output page with the custom timing panel unfolded on setting 1.
+        {QStringLiteral("custom-timing"),
+         [](TForm_Main &w) -> QWidget * {
+             w.GestionSlide1()->SetItemIndex(PageOutput);
+             while (w.GestionSlide1()->IsSliding())
+                 w.GestionSlide1()->AnimationStep();
+             w.CustomTiming()->Choose(0);
+             // The setting's reports come back while the panel unfolds.
+             QEventLoop settle;
+             QTimer::singleShot(SettleMs, &settle, &QEventLoop::quit);
+             settle.exec();
+             while (w.CustomTiming()->Animating())
+                 w.CustomTiming()->AnimationStep();
+             return &w;
+         }},
     };
 }
 
@@ -147,7 +164,8 @@ bool TWindowGrab::GrabAll(QString *error)
         window->show();
         window->raise();
         const bool saved = Save(window, QStringLiteral("window-") + target.Name, error);
-        window->hide();
+        if (window != &m_window)
+            window->hide();
         if (!saved)
             return false;
     }

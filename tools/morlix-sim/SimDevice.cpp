@@ -57,6 +57,9 @@ void SimDevice::Write(int varNumber, int element, uint32_t value)
     case ICHN:
         m_signals.RequestInput(value);
         return;
+    case OCEXECUTE:
+        m_customTimings.Execute(value);
+        return;
     case DIESE:
         if (value != 0)
             FullResend();
@@ -81,6 +84,7 @@ void SimDevice::Write(int varNumber, int element, uint32_t value)
         ReportLine(DATADBG, m_state.Value(DATADBG));
     if (varNumber == ICH)
         m_signals.ActiveInputChanged();
+    m_customTimings.Written(varNumber);
 
     uint16_t followerValue = 0;
     if (SimCompanions::FollowerValue(varNumber, m_state.Value(varNumber, target), followerValue))
@@ -158,6 +162,7 @@ void SimDevice::ReportAll()
     for (int n = 0; n < VarTableSize; ++n)
         if (n != DIESE && !HasNoReply(n))
             ReportWhole(n);
+    m_customTimings.ReportNames();
     RestoreIndexes();
 }
 

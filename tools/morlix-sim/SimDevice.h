@@ -1,6 +1,7 @@
 #pragma once
 #include "SimAudio.h"
 #include "SimCommandParser.h"
+#include "SimCustomTimings.h"
 #include "SimDeviceState.h"
 #include "SimOperations.h"
 #include "SimOutput.h"
@@ -52,6 +53,7 @@ signals:
 
 private:
     friend class SimSignals;
+    friend class SimCustomTimings;
     void Request(int varNumber);
     void FullResend();
     void StoreAndReport(int varNumber, int element, uint32_t value);
@@ -74,5 +76,6 @@ private:
     SimOutput m_output;
     SimAudio m_audio;
     SimSignals m_signals{*this};
+    SimCustomTimings m_customTimings{*this};
     QSet<int> m_ignoredWrites;
 };

@@ -12,6 +12,7 @@ void SimDeviceState::ResetToDefaults()
 {
     for (int n = 0; n < VarTableSize; ++n)
         ResetVariable(n);
+    m_customMemories.Reset();
 }
 
 void SimDeviceState::ResetVariable(int varNumber)

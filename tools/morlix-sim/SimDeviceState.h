@@ -1,4 +1,5 @@
 #pragma once
+#include "SimCustomMemories.h"
 #include "SimRegisters.h"
 
 #include <QVector>
@@ -34,17 +35,22 @@ public:
     // a scalar).
     int CurrentElement(int varNumber) const;
 
+    // The custom output timings' memories, kept with the state.
+    SimCustomMemories &CustomMemories() { return m_customMemories; }
+    const SimCustomMemories &CustomMemories() const { return m_customMemories; }
     // DATADBG is not a value of its own: it is the register ADDRDBG points at.
     SimRegisters &Registers() { return m_registers; }
     const SimRegisters &Registers() const { return m_registers; }
 
     bool operator==(const SimDeviceState &other) const
     {
-        return m_values == other.m_values && m_registers == other.m_registers;
+        return m_values == other.m_values && m_registers == other.m_registers &&
+               m_customMemories == other.m_customMemories;
     }
     bool operator!=(const SimDeviceState &other) const { return !(*this == other); }
 
 private:
     QVector<QVector<uint16_t>> m_values;
     SimRegisters m_registers;
+    SimCustomMemories m_customMemories;
 };

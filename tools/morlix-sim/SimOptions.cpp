@@ -1,4 +1,5 @@
 #include "SimOptions.h"
+#include "SimCustomMemories.h"
 #include "variables/VariableAddress.h"
 #include "variables/VariableTable.h"
 
@@ -22,7 +23,7 @@ struct OptionSet
     QCommandLineOption NoiseEvery{"noise-every", "Send a garbage line before every Nth report.", "N"};
     QCommandLineOption CloseAfter{"close-after", "Close the connection after N reports.", "N"};
     QCommandLineOption State{"state", "Load the state from FILE; save it on STORE, EDIDSTORE, LANSTORE and at exit.", "FILE"};
-    QCommandLineOption Set{"set", "Start with NAME=VALUE (NAME[i]=VALUE for an element); repeatable.", "NAME=VALUE"};
+    QCommandLineOption Set{"set", "Start with NAME=VALUE (NAME[i]=VALUE for an element, OCMEMORY[m].NAME=VALUE for a custom memory); repeatable.", "NAME=VALUE"};
     QCommandLineOption Log{"log", "Print every command and report on standard error."};
     QCommandLineOption OperationStep{"op-step", "Duration of one step of a one-shot operation (default 200).", "MS"};
     QCommandLineOption NackEvery{"nack-every", "Refuse every Nth transfer record with \".0\".", "N"};
@@ -130,7 +131,9 @@ bool SimOptions::Parse(const QStringList &arguments, SimOptions &out, QString *e
     for (const QString &assignment : out.Assignments) {
         TVariableAssignment parsed;
         QString reason;
-        if (!VariableAddress::ParseAssignment(assignment, parsed, &reason)) {
+        SimCustomMemories memories;
+        if (SimCustomMemories::IsMemoryLine(assignment) ? !memories.ApplyLine(assignment, &reason)
+                                                        : !VariableAddress::ParseAssignment(assignment, parsed, &reason)) {
             if (error)
                 *error = QStringLiteral("--set %1").arg(reason);
             return false;

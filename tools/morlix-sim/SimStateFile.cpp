@@ -15,7 +15,7 @@ QStringList Lines(const SimDeviceState &state)
     for (int n = 0; n < VarTableSize; ++n)
         for (int e = 0; e < SimDeviceState::ElementCount(n); ++e)
             lines << Line(state, n, e);
-    return lines + state.Registers().Lines();
+    return lines + state.CustomMemories().Lines() + state.Registers().Lines();
 }
 
 void Apply(SimDeviceState &state, const TVariableAssignment &assignment)
@@ -30,6 +30,8 @@ bool ApplyLine(SimDeviceState &state, const QString &line, QString *reason)
 {
     if (SimRegisters::IsLine(line))
         return state.Registers().ApplyLine(line, reason);
+    if (SimCustomMemories::IsMemoryLine(line))
+        return state.CustomMemories().ApplyLine(line, reason);
     TVariableAssignment assignment;
     if (!VariableAddress::ParseAssignment(line, assignment, reason))
         return false;

@@ -15,22 +15,7 @@
 #include <QSignalBlocker>
 
 using namespace OutputTables;
-
-namespace {
-
-TSmartItems *MakeSelector(QWidget *parent, const char *name, const QString &caption, const TItemTable &table,
-                          TSmartItems::TType style, const QRect &geometry)
-{
-    auto *selector = new TSmartItems(parent);
-    selector->setObjectName(QLatin1String(name));
-    selector->SetCaption(caption);
-    selector->SetStyleType(style);
-    VariableBinding::ApplyEntries(selector, table);
-    selector->setGeometry(geometry);
-    return selector;
-}
-
-} // namespace
+using VariableBinding::NewSmartItems;
 
 TOutputSection::TOutputSection(const TMainContext &context, const THosts &hosts, QObject *parent)
     : QObject(parent), m_context(context), m_outputPageShown(hosts.OutputPageShown)
@@ -48,8 +33,8 @@ TOutputSection::TOutputSection(const TMainContext &context, const THosts &hosts,
 
 void TOutputSection::BuildOutputPage(QWidget *page)
 {
-    m_format = MakeSelector(page, "SmartItems_OFORMAT", QStringLiteral("Output format"), FormatItems,
-                            TSmartItems::_ComboBox, {12, 12, 330, 52});
+    m_format = NewSmartItems(page, "SmartItems_OFORMAT", QStringLiteral("Output format"), FormatItems,
+                            TSmartItems::_ComboBox, {12, 12, 440, 52});
     QStringList hints;
     for (int item = 0; item < FormatItems.Count(); ++item) {
         hints << FormatItemHint(item);
@@ -61,14 +46,14 @@ void TOutputSection::BuildOutputPage(QWidget *page)
     }
     m_format->SetItemHints(hints);
 
-    m_rate = MakeSelector(page, "SmartItems_ORATE", QStringLiteral("Output rate"), RateItems,
-                          TSmartItems::_ComboBox, {12, 72, 330, 52});
-    m_analogType = MakeSelector(page, "SmartItems_OSIGTYPEANALOG", QStringLiteral("Analog Type"), AnalogTypes,
-                                TSmartItems::_RadioButton, {12, 134, 160, 120});
-    m_digitalType = MakeSelector(page, "SmartItems_OSIGTYPEDIGITAL", QStringLiteral("DVI Type"), DigitalTypes,
-                                 TSmartItems::_RadioButton, {182, 134, 160, 96});
-    m_pattern = MakeSelector(page, "SmartItems_OPATTERN", QStringLiteral("Test pattern"), Patterns,
-                             TSmartItems::_RadioButton, {360, 12, 170, 242});
+    m_rate = NewSmartItems(page, "SmartItems_ORATE", QStringLiteral("Output rate"), RateItems,
+                          TSmartItems::_ComboBox, {12, 282, 440, 52});
+    m_analogType = NewSmartItems(page, "SmartItems_OSIGTYPEANALOG", QStringLiteral("Analog Type"), AnalogTypes,
+                                TSmartItems::_RadioButton, {12, 94, 160, 120});
+    m_digitalType = NewSmartItems(page, "SmartItems_OSIGTYPEDIGITAL", QStringLiteral("DVI Type"), DigitalTypes,
+                                 TSmartItems::_RadioButton, {182, 94, 160, 96});
+    m_pattern = NewSmartItems(page, "SmartItems_OPATTERN", QStringLiteral("Test pattern"), Patterns,
+                             TSmartItems::_RadioButton, {470, 12, 175, 242});
 }
 
 void TOutputSection::BuildPageStrip(QWidget *strip)
@@ -90,9 +75,9 @@ void TOutputSection::BuildImagePage(QWidget *page)
 
 void TOutputSection::BuildZoomPage(QWidget *page)
 {
-    m_aspect = MakeSelector(page, "SmartItems_OASP", QStringLiteral("Output aspect ratio"), Aspects,
+    m_aspect = NewSmartItems(page, "SmartItems_OASP", QStringLiteral("Output aspect ratio"), Aspects,
                             TSmartItems::_RadioButton, {470, 262, 175, 92});
-    m_overScan = MakeSelector(page, "SmartItems_OVER", QStringLiteral("Under/over"), OverScans,
+    m_overScan = NewSmartItems(page, "SmartItems_OVER", QStringLiteral("Under/over"), OverScans,
                               TSmartItems::_RadioButton, {470, 358, 175, 66});
     m_centering = new QCheckBox(QStringLiteral("Centering Pattern"), page);
     m_centering->setObjectName(QStringLiteral("CheckBox_Centering"));

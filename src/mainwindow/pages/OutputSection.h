@@ -66,6 +66,9 @@ signals:
     void FormatShown();
 
 private:
+    // The left column, top to bottom: the format, the custom timing's fold-out
+    // strip (it unfolds down to the rate selector's bottom edge), the signal
+    // types, the custom setting selector and the rate.
     void BuildOutputPage(QWidget *page);
     void BuildPageStrip(QWidget *strip);
     void BuildImagePage(QWidget *page);
