@@ -36,6 +36,7 @@ class TMainStatusBar;
 class TMorlixVariables;
 class TMultiTimer;
 class TOperationPanel;
+class TOutputSection;
 struct TPageModels;
 class TSettingsFile;
 class TUpdatePanel;
@@ -111,6 +112,7 @@ public:
     TDeviceCommands *Commands() const { return m_commands; }
     TConnectionWatch *ConnectionWatch() const { return m_connectionWatch; }
     TLogoLoaderLink *LogoLoader() const { return m_logoLoader; }
+    TOutputSection *Output() const { return m_output; }
     TForm_Debug2007 *ServiceConsole() const { return m_console; }
     TLanSetup *LanSetup() const { return m_lanSetup; }
     TForm_EDIDDVI *EdidWindow() const { return m_edid; }
@@ -175,6 +177,7 @@ private:
     TDeviceCommands *m_commands = nullptr;
     TConnectionWatch *m_connectionWatch = nullptr;
     TLogoLoaderLink *m_logoLoader = nullptr;
+    TOutputSection *m_output = nullptr;
     TForm_Debug2007 *m_console = nullptr;
     TLanSetup *m_lanSetup = nullptr;
     TForm_EDIDDVI *m_edid = nullptr;

@@ -30,6 +30,8 @@ public:
     constexpr TItemTable(const TItemEntry (&entries)[N]) : m_entries(entries), m_count(int(N))
     {
     }
+    // A table built at start-up from other constant data.
+    TItemTable(const TItemEntry *entries, int count) : m_entries(entries), m_count(count) {}
 
     int Count() const { return m_count; }
     bool Contains(int position) const { return position >= 0 && position < m_count; }
@@ -49,11 +51,21 @@ public:
     // The plain caption of the entry holding the value; empty if none does.
     QString PlainCaptionOf(uint16_t value) const;
     QStringList Captions() const;
+    // The entry's flags; an entry outside the table counts as offered.
+    bool EnabledAt(int position) const { return !Contains(position) || m_entries[position].Enabled; }
+    bool VisibleAt(int position) const { return !Contains(position) || m_entries[position].Visible; }
 
 private:
     const TItemEntry *m_entries;
     int m_count;
 };
+
+// Whether bit n of a value is set (a memory's "holds a picture" flag, a
+// format's offered rates); bits beyond the value's width are clear.
+constexpr bool BitIsSet(unsigned value, int n)
+{
+    return n >= 0 && n < 32 && (value & (1u << n)) != 0;
+}
 
 // "&&" to "&", for text shown where no accelerator marks are read.
 QString PlainText(const char *caption);
