@@ -31,6 +31,7 @@ class TInputSection;
 class TGestionSlide;
 class TLanSetup;
 class TLogoLoaderLink;
+class TLogoSection;
 class TMainPage;
 class TMainStatusBar;
 class TMorlixVariables;
@@ -112,6 +113,7 @@ public:
     TDeviceCommands *Commands() const { return m_commands; }
     TConnectionWatch *ConnectionWatch() const { return m_connectionWatch; }
     TLogoLoaderLink *LogoLoader() const { return m_logoLoader; }
+    TLogoSection *LogoSection() const { return m_logoSection; }
     TOutputSection *Output() const { return m_output; }
     TForm_Debug2007 *ServiceConsole() const { return m_console; }
     TLanSetup *LanSetup() const { return m_lanSetup; }
@@ -177,6 +179,7 @@ private:
     TDeviceCommands *m_commands = nullptr;
     TConnectionWatch *m_connectionWatch = nullptr;
     TLogoLoaderLink *m_logoLoader = nullptr;
+    TLogoSection *m_logoSection = nullptr;
     TOutputSection *m_output = nullptr;
     TForm_Debug2007 *m_console = nullptr;
     TLanSetup *m_lanSetup = nullptr;
