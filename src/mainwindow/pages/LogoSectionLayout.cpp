@@ -81,6 +81,9 @@ TSmartItems *NewPictureSelector(QWidget *parent, const QString &name, const QRec
     selector->SetStyleType(TSmartItems::_ComboBox);
     selector->setFlat(true);
     VariableBinding::ApplyEntries(selector, Pictures);
+    // Without a caption the field may take the whole height of the row,
+    // which the strip keeps short.
+    selector->setContentsMargins(0, 1, 0, 0);
     selector->setGeometry(at);
     return selector;
 }
