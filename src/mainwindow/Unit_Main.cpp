@@ -2,6 +2,7 @@
 
 #include "AppFiles.h"
 #include "ConnectionOverlay.h"
+#include "ConsoleKey.h"
 #include "ConnectionWatch.h"
 #include "DeviceCommands.h"
 #include "DeviceStatus.h"
@@ -26,6 +27,9 @@
 #include "pages/InputSection.h"
 #include "pages/LogoSection.h"
 #include "pages/OutputSection.h"
+#include "pages/ZoomSection.h"
+#include "dialogs/Unit_SaveLoadConfigTotal.h"
+#include "dialogs/Unit_SavePreset.h"
 #include "pages/PageModels.h"
 #include "link/ComDriverMorlix.h"
 #include "variables/Conversion_V2.h"
@@ -39,7 +43,6 @@
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTabWidget>
 #include <QToolBar>
 
@@ -104,8 +107,13 @@ TForm_Main::TForm_Main(const TMainWindowOptions &options, QWidget *parent)
             m_fastTimer.stop();
     });
 
-    auto *consoleKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Insert), this);
-    connect(consoleKey, &QShortcut::activated, this, &TForm_Main::ConsoleKeyPressed);
+    // Created hidden now, so that its log holds what came before it is shown.
+    TConsoleOptions consoleOptions;
+    if (!options.SettingsPath.isEmpty())
+        consoleOptions.FilePath = QFileInfo(options.SettingsPath).dir().filePath(QStringLiteral("Debug2007.ini"));
+    m_console = new TForm_Debug2007(this, consoleOptions);
+    m_console->SetDriver(m_driver.get());
+    new TConsoleKey(this, [this] { return m_consoleKeyArmed; }, [this] { ConsoleKeyPressed(); });
 }
 
 TForm_Main::~TForm_Main()
@@ -201,6 +209,20 @@ void TForm_Main::BuildSections()
                                      {m_pages[PageLogo]->Host(), m_inputStrip, m_inputSection, m_client,
                                       QRect(8, CommonPictureTop, 100, CommonPictureHeight), m_logoLoader},
                                      this);
+    BuildZoom();
+}
+
+// The zoom page and image page fields, and the presets and progress windows
+// that store, recall, save and load the zoom presets.
+void TForm_Main::BuildZoom()
+{
+    m_zoom = new TZoomSection(*m_context, {m_pages[PageZoom]->Host(), m_pages[PageImage]->Host()}, this);
+    m_configTotal = new TForm_SaveLoadConfigTotal(*m_driver, this);
+    m_presets = new TForm_SavePreset(*m_driver, *m_configTotal, [this] { return m_zoom->Slots(); }, this);
+    connect(m_zoom, &TZoomSection::PresetsRequested, m_presets, &TForm_SavePreset::ShowAtPointer);
+    connect(m_presets, &TForm_SavePreset::PresetCaptionChanged, this,
+            [this](int preset, const QString &caption) { m_names.PresetCaptions[size_t(preset - 1)] = caption; });
+    m_changes->OnChange(ZMINDEX, [this] { m_presets->SetMem(m_driver->GetVar(ZMINDEX)); });
 }
 
 void TForm_Main::BuildCommands()
@@ -274,6 +296,8 @@ void TForm_Main::ShowNames()
     for (size_t i = 0; i < m_names.Audios.size(); ++i)
         m_customize->SetAudioName(int(i + 1), m_names.Audios[i]);
     m_inputSection->ApplyNames(m_names);
+    for (size_t i = 0; i < m_names.PresetCaptions.size(); ++i)
+        m_presets->SetPresetCaption(int(i + 1), m_names.PresetCaptions[i]);
 }
 
 // The window has committed or reverted its edits by the time it hides.
@@ -363,12 +387,9 @@ void TForm_Main::ConsoleKeyPressed()
 {
     if (!m_consoleKeyArmed)
         return;
-    if (!m_console) {
-        m_console = new TForm_Debug2007(this);
-        m_console->SetDriver(m_driver.get());
-    }
     m_console->show();
     m_console->raise();
+    m_console->activateWindow();
 }
 
 void TForm_Main::QuarterSecondTick()
@@ -430,7 +451,6 @@ void TForm_Main::closeEvent(QCloseEvent *event)
     m_about->close();
     // An EDID choice not applied goes back, as when its window is closed.
     m_edid->close();
-    if (m_console)
-        m_console->close();
+    m_console->close();
     event->accept();
 }

@@ -30,7 +30,7 @@ SimDevice::SimDevice(QObject *parent) : QObject(parent)
 
 void SimDevice::Execute(const SimCommand &command)
 {
-    if (command.VarNumber < 0 || command.VarNumber >= VarTableSize)
+    if (command.VarNumber < 0 || command.VarNumber >= VarTableSize || Ignores(command))
         return;
     if (command.HasValue)
         Write(command.VarNumber, -1, command.Value);
@@ -78,6 +78,8 @@ void SimDevice::Write(int varNumber, int element, uint32_t value)
     const int current = m_state.CurrentElement(varNumber);
     const int target = element < 0 ? current : element;
     StoreAndReport(varNumber, target, value);
+    if (SimRegisters::FollowWrite(m_state, varNumber))
+        ReportLine(DATADBG, m_state.Value(DATADBG));
     if (varNumber == ICH)
         m_signals.ActiveInputChanged();
     if (varNumber == PSTATUS_INDEX)
@@ -219,6 +221,9 @@ void SimDevice::OnOperationFinished(int varNumber)
         break;
     case PEXECUTE:
         SimCapture::Execute(*this);
+        break;
+    case POSMEMORYRESET:
+        ResetZoomPresets();
         break;
     default:
         // The remaining operations act on parts of the device the simulator

@@ -1,5 +1,6 @@
 #include "SimOptions.h"
 #include "variables/VariableAddress.h"
+#include "variables/VariableTable.h"
 
 #include <QCommandLineParser>
 #include <QHostAddress>
@@ -27,16 +28,19 @@ struct OptionSet
     QCommandLineOption NackEvery{"nack-every", "Refuse every Nth transfer record with \".0\".", "N"};
     QCommandLineOption NoAckAfter{"no-ack-after", "Answer no transfer record after the Nth.", "N"};
     QCommandLineOption EraseMs{"erase-ms", "Make an erase take MS milliseconds, with progress reports.", "MS"};
+    QCommandLineOption Storm{"storm", "Report N lines a second, the scalar variables round and round.", "N"};
     QCommandLineOption SwitchMs{"switch-ms", "Time an input switch takes, ICHN to ICH (default 300).", "MS"};
     QCommandLineOption Signal{"signal",
                               "Start with a source on input N of detected format FORMAT (0 to 33); "
                               "N:FORMAT:hdcp for an HDCP source; repeatable.",
                               "N:FORMAT"};
+    QCommandLineOption Ignore{"ignore", "Leave writes of variable VAR unanswered and unapplied; repeatable.", "VAR"};
 
     void AddTo(QCommandLineParser &parser) const
     {
         parser.addOptions({Tcp, Udp, Bind, Pty, Serial, Latency, Baud, Silent, DropEvery, NoiseEvery, CloseAfter,
-                           State, Set, Log, OperationStep, NackEvery, NoAckAfter, EraseMs, SwitchMs, Signal});
+                           State, Set, Log, OperationStep, NackEvery, NoAckAfter, EraseMs, SwitchMs, Signal, Storm,
+                           Ignore});
     }
 };
 
@@ -108,7 +112,8 @@ bool SimOptions::Parse(const QStringList &arguments, SimOptions &out, QString *e
         || !ReadNumber(parser, options.NackEvery, large, out.Line.Transfer.NackEvery, error)
         || !ReadNumber(parser, options.NoAckAfter, large, out.Line.Transfer.NoAckAfter, error)
         || !ReadNumber(parser, options.EraseMs, large, out.Line.Transfer.EraseMs, error)
-        || !ReadNumber(parser, options.SwitchMs, large, out.SwitchMs, error))
+        || !ReadNumber(parser, options.SwitchMs, large, out.SwitchMs, error)
+        || !ReadNumber(parser, options.Storm, 100000, out.StormLinesPerSecond, error))
         return false;
     faults.Silent = parser.isSet(options.Silent);
     out.BindAddress = parser.value(options.Bind);
@@ -139,6 +144,15 @@ bool SimOptions::Parse(const QStringList &arguments, SimOptions &out, QString *e
             return false;
         }
         out.Signals << source;
+    }
+    for (const QString &name : parser.values(options.Ignore)) {
+        const int varNumber = VariableAddress::VarNumberOf(name);
+        if (varNumber == NoVar) {
+            if (error)
+                *error = QStringLiteral("--ignore needs a variable name or number, not %1").arg(name);
+            return false;
+        }
+        out.IgnoredWrites.insert(varNumber);
     }
     if (!out.HasTransport()) {
         if (error)

@@ -10,6 +10,7 @@
 #include "SimLog.h"
 #include "SimOptions.h"
 #include "SimStateFile.h"
+#include "SimStorm.h"
 #include "TcpEndpoint.h"
 #include "UdpEndpoint.h"
 
@@ -86,6 +87,7 @@ int main(int argc, char **argv)
     SimDevice device;
     device.Operations().SetStepInterval(options.OperationStepMs);
     device.Signals().SetSwitchDelay(options.SwitchMs);
+    device.SetIgnoredWrites(options.IgnoredWrites);
     if (!PrepareState(options, device.State(), &error)) {
         PrintLine(stderr, QStringLiteral("morlix-sim: %1").arg(error));
         return 1;
@@ -117,6 +119,9 @@ int main(int argc, char **argv)
     QObject::connect(&frontPanel, &SimFrontPanel::QuitRequested, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     QObject::connect(&device, &SimDevice::StoreRequested, [&] { SaveState(options, device.State()); });
+
+    SimStorm storm(device, options.StormLinesPerSecond);
+    storm.Start();
 
     const int status = app.exec();
     SaveState(options, device.State());
