@@ -3,6 +3,7 @@
 #include "LogoSection.h"
 
 #include "controls/CadrageDoubleLogo.h"
+#include "controls/ChainIcon.h"
 #include "controls/EditUpDown.h"
 #include "controls/OwnerDriven.h"
 #include "controls/SmartItems.h"
@@ -15,7 +16,6 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -36,19 +36,6 @@ constexpr int OnOffWidth = 40;
 
 using TOwnerButton = TOwnerCheckedButton<QPushButton>;
 
-// Two links of a chain: closed while the width and height move together.
-QIcon ChainIcon()
-{
-    QPixmap pixmap(18, 18);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(60, 60, 60), 2));
-    painter.drawRoundedRect(QRectF(2, 5, 8, 6), 3, 3);
-    painter.drawRoundedRect(QRectF(8, 7, 8, 6), 3, 3);
-    return QIcon(pixmap);
-}
-
 TEditUpDown *NewField(QWidget *parent, const char *name, const TComDriver &driver, int varNumber, const QRect &at)
 {
     auto *field = new TEditUpDown(parent);
@@ -63,6 +50,22 @@ QLabel *NewLabel(QWidget *parent, const QString &text, const QRect &at)
     auto *label = new QLabel(text, parent);
     label->setGeometry(at);
     return label;
+}
+
+// A group of two rows, "H." and "V.", in the side column.
+QGroupBox *NewPairGroup(QWidget *page, const QString &title, int top)
+{
+    auto *group = new QGroupBox(title, page);
+    group->setObjectName(QStringLiteral("GroupBox_") + title);
+    group->setGeometry(SideLeft, top, SideWidth, 84);
+    NewLabel(group, QStringLiteral("H."), {12, 24, 30, RowHeight});
+    NewLabel(group, QStringLiteral("V."), {12, 24 + RowHeight + 4, 30, RowHeight});
+    return group;
+}
+
+QRect PairRow(int row)
+{
+    return {44, 24 + row * (RowHeight + 4), FieldWidth, RowHeight};
 }
 
 QPushButton *NewOnOffButton(QWidget *parent, const QString &name, const QRect &at)
@@ -117,14 +120,9 @@ void TLogoSection::BuildPage(QWidget *page)
     m_preview->SetNumLogo(1);
 
     const TComDriver &driver = m_context.Driver;
-    m_positionGroup = new QGroupBox(QStringLiteral("Position"), page);
-    m_positionGroup->setObjectName(QStringLiteral("GroupBox_Position"));
-    m_positionGroup->setGeometry(SideLeft, 32, SideWidth, 84);
-    NewLabel(m_positionGroup, QStringLiteral("H."), {12, 24, 30, RowHeight});
-    NewLabel(m_positionGroup, QStringLiteral("V."), {12, 24 + RowHeight + 4, 30, RowHeight});
-    m_left = NewField(m_positionGroup, "EditUpDown_Logo_LEFT", driver, PCAPTURE_LEFT, {44, 24, FieldWidth, RowHeight});
-    m_top = NewField(m_positionGroup, "EditUpDown_Logo_TOP", driver, PCAPTURE_TOP,
-                     {44, 24 + RowHeight + 4, FieldWidth, RowHeight});
+    m_positionGroup = NewPairGroup(page, QStringLiteral("Position"), 32);
+    m_left = NewField(m_positionGroup, "EditUpDown_Logo_LEFT", driver, PCAPTURE_LEFT, PairRow(0));
+    m_top = NewField(m_positionGroup, "EditUpDown_Logo_TOP", driver, PCAPTURE_TOP, PairRow(1));
 
     m_transparencyLabel = NewLabel(page, QStringLiteral("Transparency"), {SideLeft, 124, 90, RowHeight});
     m_transparency = NewField(page, "EditUpDown_IPICTURE_TRANSPARENCY", driver, IPICTURE_TRANSPARENCY,
@@ -137,14 +135,9 @@ void TLogoSection::BuildPage(QWidget *page)
 void TLogoSection::BuildCaptureControls(QWidget *page)
 {
     const TComDriver &driver = m_context.Driver;
-    m_sizeGroup = new QGroupBox(QStringLiteral("Size"), page);
-    m_sizeGroup->setObjectName(QStringLiteral("GroupBox_Size"));
-    m_sizeGroup->setGeometry(SideLeft, 156, SideWidth, 84);
-    NewLabel(m_sizeGroup, QStringLiteral("H."), {12, 24, 30, RowHeight});
-    NewLabel(m_sizeGroup, QStringLiteral("V."), {12, 24 + RowHeight + 4, 30, RowHeight});
-    m_width = NewField(m_sizeGroup, "EditUpDown_Logo_WIDTH", driver, PCAPTURE_WIDTH, {44, 24, FieldWidth, RowHeight});
-    m_height = NewField(m_sizeGroup, "EditUpDown_Logo_HEIGHT", driver, PCAPTURE_HEIGHT,
-                        {44, 24 + RowHeight + 4, FieldWidth, RowHeight});
+    m_sizeGroup = NewPairGroup(page, QStringLiteral("Size"), 156);
+    m_width = NewField(m_sizeGroup, "EditUpDown_Logo_WIDTH", driver, PCAPTURE_WIDTH, PairRow(0));
+    m_height = NewField(m_sizeGroup, "EditUpDown_Logo_HEIGHT", driver, PCAPTURE_HEIGHT, PairRow(1));
     m_sizeLink = new QPushButton(m_sizeGroup);
     m_sizeLink->setObjectName(QStringLiteral("SpeedButton_PCAPTURESize"));
     m_sizeLink->setIcon(ChainIcon());
