@@ -24,6 +24,7 @@
 #include "dialogs/OperatorPrompt.h"
 #include "dialogs/Unit_Customize.h"
 #include "dialogs/Unit_EDID_DVI.h"
+#include "pages/AudioSection.h"
 #include "pages/InputSection.h"
 #include "pages/LogoSection.h"
 #include "pages/OutputSection.h"
@@ -209,6 +210,9 @@ void TForm_Main::BuildSections()
                                      {m_pages[PageLogo]->Host(), m_inputStrip, m_inputSection, m_client,
                                       QRect(8, CommonPictureTop, 100, CommonPictureHeight), m_logoLoader},
                                      this);
+    m_audio = new TAudioSection(*m_context,
+                                {m_pages[PageAudio]->Host(), m_pages[PageInput], m_inputSection, m_slide, m_statusBar},
+                                this);
     BuildZoom();
 }
 
@@ -242,6 +246,7 @@ void TForm_Main::BuildCommands()
         m_about->raise();
     };
     m_commands = new TDeviceCommands(*m_context, this, menuBar(), m_toolBar, m_fileToolBar, m_freeze, commands);
+    m_audio->AddMuteButton(m_toolBar);
 }
 
 void TForm_Main::BuildStatus()
@@ -396,6 +401,7 @@ void TForm_Main::QuarterSecondTick()
 {
     m_connectionWatch->RefreshIndication();
     m_inputSection->BlinkTick();
+    m_audio->IndicatorTick();
 }
 
 void TForm_Main::OneSecondTick()

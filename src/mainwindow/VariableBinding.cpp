@@ -54,26 +54,33 @@ void OnReport(const TMainContext &context, int varNumber, std::function<void()> 
     context.Changes.OnChange(varNumber, std::move(show));
 }
 
-void BindSlider(const TMainContext &context, QAbstractSlider *slider, int varNumber)
+void BindSlider(const TMainContext &context, QAbstractSlider *slider, int varNumber, TSliderSense sense)
 {
     TComDriverMorlix &driver = context.Driver;
     ApplyRange(slider, driver, varNumber);
+    const int mirror = sense == TSliderSense::Inverted ? driver.GetVarMin(varNumber) + driver.GetVarMax(varNumber) : 0;
+    const auto valueAt = [mirror, sense](int position) {
+        return uint16_t(sense == TSliderSense::Inverted ? mirror - position : position);
+    };
     // Only the operator's actions send: valueChanged would also fire when a
     // range clamps the value, and a report sets the slider with its signals
     // blocked, so it never echoes back. A drag reports through sliderMoved;
     // the other actions carry the new position before it becomes the value.
-    QObject::connect(slider, &QAbstractSlider::actionTriggered, slider, [slider, &driver, varNumber](int action) {
-        if (action != QAbstractSlider::SliderMove)
-            driver.SendVar(varNumber, uint16_t(slider->sliderPosition()));
+    QObject::connect(slider, &QAbstractSlider::actionTriggered, slider,
+                     [slider, &driver, varNumber, valueAt](int action) {
+                         if (action != QAbstractSlider::SliderMove)
+                             driver.SendVar(varNumber, valueAt(slider->sliderPosition()));
+                     });
+    QObject::connect(slider, &QAbstractSlider::sliderMoved, slider, [&driver, varNumber, valueAt](int position) {
+        driver.SendVar(varNumber, valueAt(position));
     });
-    QObject::connect(slider, &QAbstractSlider::sliderMoved, slider,
-                     [&driver, varNumber](int position) { driver.SendVar(varNumber, uint16_t(position)); });
     QPointer<QAbstractSlider> guarded(slider);
-    OnReport(context, varNumber, [guarded, &driver, varNumber] {
+    OnReport(context, varNumber, [guarded, &driver, varNumber, valueAt] {
         if (!guarded)
             return;
         const QSignalBlocker block(guarded);
-        guarded->setValue(driver.GetVar(varNumber));
+        // The mapping is its own inverse.
+        guarded->setValue(valueAt(driver.GetVar(varNumber)));
     });
 }
 
@@ -85,7 +92,7 @@ void BindToggle(const TMainContext &context, QAbstractButton *button, int varNum
     QObject::connect(button, &QAbstractButton::clicked, button, [button, &driver, varNumber] {
         const QSignalBlocker block(button);
         button->setChecked(driver.GetVar(varNumber) != 0);
-        driver.SendVar(varNumber, uint16_t((driver.GetVar(varNumber) % 128) ^ 1));
+        SendToggle(driver, varNumber);
     });
     QPointer<QAbstractButton> guarded(button);
     OnReport(context, varNumber, [guarded, &driver, varNumber] {
@@ -94,6 +101,11 @@ void BindToggle(const TMainContext &context, QAbstractButton *button, int varNum
         const QSignalBlocker block(guarded);
         guarded->setChecked(driver.GetVar(varNumber) != 0);
     });
+}
+
+void SendToggle(TComDriver &driver, int varNumber)
+{
+    driver.SendVar(varNumber, uint16_t((driver.GetVar(varNumber) % 128) ^ 1));
 }
 
 QString OutOfTableMessage()
@@ -135,15 +147,16 @@ void SendElements(TComDriver &driver, int indexVar, uint16_t index, TIndexWrite 
         driver.SendVar(write.VarNumber, write.Value);
 }
 
-void OnItemChosen(TSmartItems *selector, std::function<void(int item)> choose)
+void OnItemChosen(TSmartItems *selector, std::function<void(int item)> choose, TChoiceButtons buttons)
 {
     // An item with sub-items reports itself with the middle button when its
     // list opens: the choice is then made among the sub-items.
-    QObject::connect(selector, &TSmartItems::OnSmartItemsClickChange, selector,
-                     [choose](TSmartItems *, Qt::MouseButton button, bool userEvent, int item, const QString &) {
-                         if (userEvent && button == Qt::LeftButton)
-                             choose(item);
-                     });
+    QObject::connect(
+        selector, &TSmartItems::OnSmartItemsClickChange, selector,
+        [choose, buttons](TSmartItems *, Qt::MouseButton button, bool userEvent, int item, const QString &) {
+            if (userEvent && (button == Qt::LeftButton || buttons == TChoiceButtons::Any))
+                choose(item);
+        });
 }
 
 void OnSubItemChosen(TSmartItems *selector, std::function<void(int item, int subItem)> choose)
@@ -214,13 +227,17 @@ TSmartItems *NewSmartItems(QWidget *parent, const char *name, const QString &cap
     return selector;
 }
 
-void BindSmartItems(const TMainContext &context, TSmartItems *selector, int varNumber, const TItemTable &table)
+void BindSmartItems(const TMainContext &context, TSmartItems *selector, int varNumber, const TItemTable &table,
+                    TChoiceButtons buttons)
 {
     TComDriverMorlix &driver = context.Driver;
-    OnItemChosen(selector, [selector, &driver, varNumber, table](int item) {
-        if (const std::optional<uint16_t> value = ChosenValue(selector, table, item))
-            driver.SendVar(varNumber, *value);
-    });
+    OnItemChosen(
+        selector,
+        [selector, &driver, varNumber, table](int item) {
+            if (const std::optional<uint16_t> value = ChosenValue(selector, table, item))
+                driver.SendVar(varNumber, *value);
+        },
+        buttons);
     QPointer<TSmartItems> guarded(selector);
     OnReport(context, varNumber, [guarded, &driver, varNumber, table] {
         if (guarded)
