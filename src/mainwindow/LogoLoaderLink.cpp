@@ -6,19 +6,7 @@
 #include "transfer/TransferMode.h"
 #include "variables/MorlixVariables_d.h"
 
-#include <QAction>
-#include <QStyle>
-#include <QToolBar>
-
-namespace {
-
-constexpr uint16_t PModeAssign = 0;
-constexpr uint16_t PModeTransfer = 6;
-
-} // namespace
-
-TLogoLoaderLink::TLogoLoaderLink(const TMainContext &context, QWidget *window, QToolBar *toolBar,
-                                 const QString &historyFile)
+TLogoLoaderLink::TLogoLoaderLink(const TMainContext &context, QWidget *window, const QString &historyFile)
     : QObject(window), m_context(context), m_loader(new TLogoFrameLoad(window))
 {
     TComDriverMorlix &driver = context.Driver;
@@ -30,24 +18,11 @@ TLogoLoaderLink::TLogoLoaderLink(const TMainContext &context, QWidget *window, Q
     m_loader->OnLLEVELEvent = [this, &driver] { driver.SendVar(PCAPTURE_LUMAKEY_LEVEL, m_loader->LLEVEL()); };
     m_loader->OnLLUMTYPEEvent = [this, &driver] { driver.SendVar(PCAPTURE_LUMAKEY_TYPE, m_loader->LLUMTYPE()); };
     context.Changes.onPVALIDChange([this, &driver] { m_loader->SetStoredMarks(driver.GetVar(PVALID)); });
-
-    // With the device commands, before the group of "About ...".
-    m_open = new QAction(window->style()->standardIcon(QStyle::SP_ArrowUp), QStringLiteral("Transfert"), toolBar);
-    QAction *before = nullptr;
-    for (QAction *action : toolBar->actions()) {
-        if (action->isSeparator()) {
-            before = action;
-            break;
-        }
-    }
-    toolBar->insertAction(before, m_open);
-    m_open->setObjectName(QStringLiteral("ToolButton_Transfert"));
-    m_open->setToolTip(QStringLiteral("Transfert"));
-    connect(m_open, &QAction::triggered, this, &TLogoLoaderLink::Open);
 }
 
 TLogoLoaderLink::~TLogoLoaderLink()
 {
+    disconnect(m_waitForLink);
     delete m_loader;
 }
 
@@ -59,11 +34,20 @@ void TLogoLoaderLink::Prepare()
     m_loader->SetStoredMarks(driver.GetVar(PVALID));
 }
 
-void TLogoLoaderLink::Open()
+void TLogoLoaderLink::Open(std::function<void()> closed)
 {
     Prepare();
     m_loader->exec();
     TComDriverMorlix &driver = m_context.Driver;
-    if (driver.GetVar(PMODE) == PModeTransfer)
-        driver.SendVar(PMODE, PModeAssign);
+    disconnect(m_waitForLink);
+    if (driver.ConMode() == cmVAR) {
+        closed();
+        return;
+    }
+    m_waitForLink = connect(&driver, &TComDriver::OnConModeChange, this, [this, &driver, closed] {
+        if (driver.ConMode() != cmVAR)
+            return;
+        disconnect(m_waitForLink);
+        closed();
+    });
 }

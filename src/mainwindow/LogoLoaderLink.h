@@ -1,38 +1,39 @@
 #pragma once
 #include "MainContext.h"
 
+#include <QMetaObject>
 #include <QObject>
+#include <functional>
 
-class QAction;
-class QToolBar;
 class QWidget;
 class TLogoFrameLoad;
 
 // The main window's side of the logo and frame loader: it prepares the
 // loader once (the link, the transfer-mode request, the luma key codes, the
 // destinations, the recent pictures' file), hands it the device's luma key
-// and stored pictures each time it opens, passes the operator's luma key
-// choices on to the device, and opens it from the tool bar's "Transfert".
+// and stored pictures each time it opens, and passes the operator's luma key
+// choices on to the device. The logos page opens it ("Transfert").
 class TLogoLoaderLink : public QObject
 {
     Q_OBJECT
 public:
     // historyFile: where the loader keeps its recent pictures.
-    TLogoLoaderLink(const TMainContext &context, QWidget *window, QToolBar *toolBar, const QString &historyFile);
+    TLogoLoaderLink(const TMainContext &context, QWidget *window, const QString &historyFile);
     // The loader goes with it: its threads must stop while the link exists.
     ~TLogoLoaderLink() override;
 
     TLogoFrameLoad *Loader() const { return m_loader; }
-    QAction *OpenAction() const { return m_open; }
 
     // Takes the device's luma key and stored marks into the loader.
     void Prepare();
-    // Prepares and shows the loader modally; once it closes, a device left
-    // in transfer mode goes back to assigning pictures.
-    void Open();
+    // Prepares and shows the loader modally. `closed` runs once it has closed
+    // and the link is back in variable mode: a transfer abandoned on closing
+    // hands the link back a moment later, and a write made before would be
+    // lost among the transfer's raw bytes.
+    void Open(std::function<void()> closed);
 
 private:
     TMainContext m_context;
     TLogoFrameLoad *m_loader;
-    QAction *m_open;
+    QMetaObject::Connection m_waitForLink;
 };

@@ -27,6 +27,7 @@
 #include "pages/AudioSection.h"
 #include "pages/CustomTimingSection.h"
 #include "pages/InputSection.h"
+#include "pages/LogoSection.h"
 #include "pages/OutputSection.h"
 #include "pages/ZoomSection.h"
 #include "dialogs/Unit_SaveLoadConfigTotal.h"
@@ -53,6 +54,11 @@ constexpr int ClientWidth = 783;
 constexpr int ClientHeight = 590;
 constexpr int PageTop = 108;
 constexpr int PageLeft = 122;
+// The common picture's selector and button, under "Black" and "Freeze"; the
+// page buttons start below them.
+constexpr int CommonPictureTop = 100;
+constexpr int CommonPictureHeight = 48;
+constexpr int PageButtonsTop = CommonPictureTop + CommonPictureHeight + 4;
 
 } // namespace
 
@@ -157,7 +163,7 @@ void TForm_Main::LayOutWindow()
     const int clientTop = menuBar()->sizeHint().height();
     setFixedSize(ClientWidth, ClientHeight + clientTop);
     const int statusHeight = m_statusBar->sizeHint().height();
-    m_slide->setGeometry(4, PageTop, PageLeft - 12, ClientHeight - statusHeight - PageTop - 4);
+    m_slide->setGeometry(4, PageButtonsTop, PageLeft - 12, ClientHeight - statusHeight - PageButtonsTop - 4);
     m_slide->SlideTop = clientTop + PageTop;
     const QRect pageArea(PageLeft, clientTop + PageTop, TMainPage::Width, TMainPage::Height);
     m_overlay->setGeometry(QRect(0, 0, 420, 160).translated(pageArea.center() - QPoint(210, 80)));
@@ -198,6 +204,14 @@ void TForm_Main::BuildSections()
     connect(m_slide, &TGestionSlide::OnFinishSlide, m_output, &TOutputSection::ApplyPatternWindowRule);
     m_customTiming = new TCustomTimingSection(*m_context, {m_pages[PageOutput]->Host(), m_output, &m_fastTimer}, this);
     connect(&m_fastTimer, &QTimer::timeout, m_customTiming, &TCustomTimingSection::AnimationStep);
+
+    // The recent pictures' list lives beside the settings file.
+    m_logoLoader = new TLogoLoaderLink(*m_context, this,
+                                       QFileInfo(m_settingsPath).absoluteDir().filePath(QStringLiteral("ImagesFile.ini")));
+    m_logoSection = new TLogoSection(*m_context,
+                                     {m_pages[PageLogo]->Host(), m_inputStrip, m_inputSection, m_client,
+                                      QRect(8, CommonPictureTop, 100, CommonPictureHeight), m_logoLoader},
+                                     this);
     m_audio = new TAudioSection(*m_context,
                                 {m_pages[PageAudio]->Host(), m_pages[PageInput], m_inputSection, m_slide, m_statusBar},
                                 this);
@@ -234,9 +248,6 @@ void TForm_Main::BuildCommands()
         m_about->raise();
     };
     m_commands = new TDeviceCommands(*m_context, this, menuBar(), m_toolBar, m_fileToolBar, m_freeze, commands);
-    // The recent pictures' list lives beside the settings file.
-    m_logoLoader = new TLogoLoaderLink(*m_context, this, m_toolBar,
-                                       QFileInfo(m_settingsPath).absoluteDir().filePath(QStringLiteral("ImagesFile.ini")));
     m_audio->AddMuteButton(m_toolBar);
 }
 

@@ -37,6 +37,7 @@ class TZoomSection;
 class TGestionSlide;
 class TLanSetup;
 class TLogoLoaderLink;
+class TLogoSection;
 class TMainPage;
 class TMainStatusBar;
 class TMorlixVariables;
@@ -123,6 +124,7 @@ public:
     TForm_SavePreset *Presets() const { return m_presets; }
     TForm_SaveLoadConfigTotal *ConfigTotal() const { return m_configTotal; }
     TLogoLoaderLink *LogoLoader() const { return m_logoLoader; }
+    TLogoSection *LogoSection() const { return m_logoSection; }
     TAudioSection *Audio() const { return m_audio; }
     TForm_Debug2007 *ServiceConsole() const { return m_console; }
     TLanSetup *LanSetup() const { return m_lanSetup; }
@@ -194,6 +196,7 @@ private:
     TForm_SaveLoadConfigTotal *m_configTotal = nullptr;
     TForm_SavePreset *m_presets = nullptr;
     TLogoLoaderLink *m_logoLoader = nullptr;
+    TLogoSection *m_logoSection = nullptr;
     TAudioSection *m_audio = nullptr;
     TForm_Debug2007 *m_console = nullptr;
     TLanSetup *m_lanSetup = nullptr;

@@ -17,6 +17,7 @@
 #include <QProgressBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -247,6 +248,16 @@ void BindSmartItems(const TMainContext &context, TSmartItems *selector, int varN
 bool AcceptsEntry(const TComDriver &driver, int varNumber, int64_t value)
 {
     return value >= driver.GetVarMin(varNumber) && value <= driver.GetVarMax(varNumber);
+}
+
+void ApplyDeviceScale(TEditUpDown *field, const TComDriver &driver, int varNumber)
+{
+    const int minimum = driver.GetVarMin(varNumber);
+    const int maximum = driver.GetVarMax(varNumber);
+    field->SetMin(int16_t(std::min(minimum, int(INT16_MAX))));
+    field->SetMax(int16_t(std::min(maximum, int(INT16_MAX))));
+    field->SetAffichageMin(minimum);
+    field->SetAffichageMax(maximum);
 }
 
 void BindEditUpDown(const TMainContext &context, TEditUpDown *field, int varNumber)

@@ -107,5 +107,8 @@ bool AcceptsEntry(const TComDriver &driver, int varNumber, int64_t value);
 // variable's range refuses sends nothing and the field shows the device's
 // value again; a report sets the position.
 void BindEditUpDown(const TMainContext &context, TEditUpDown *field, int varNumber);
+// A field that shows device units directly: the variable's range is both its
+// position range and its display range.
+void ApplyDeviceScale(TEditUpDown *field, const TComDriver &driver, int varNumber);
 
 } // namespace VariableBinding

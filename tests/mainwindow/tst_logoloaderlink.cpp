@@ -5,13 +5,11 @@
 #include "helper_mainwindow.h"
 #include "mainwindow/LogoLoaderLink.h"
 
-#include <QAction>
 #include <QComboBox>
-#include <QTimer>
 #include <QtTest>
 
 // The main window's side of the loader: what it hands the loader when it
-// opens, what it sends for the loader, and the device's mode afterwards.
+// opens and what it sends for the loader.
 class LogoLoaderLinkTest : public QObject
 {
     Q_OBJECT
@@ -21,7 +19,6 @@ private slots:
         QTemporaryDir dir;
         TForm_Main window(TestWindowOptions(dir));
         TLogoLoaderLink *link = window.LogoLoader();
-        QVERIFY(window.findChild<QAction *>("ToolButton_Transfert"));
         Report(window.Driver(), "Pk40\r\nPK1\r\nPV11\r\n");
         link->Prepare();
         TLogoFrameLoad *loader = link->Loader();
@@ -36,7 +33,7 @@ private slots:
         QCOMPARE(destinations->itemText(2), QString::fromUtf8("Logo n°1 (Empty)"));
     }
 
-    void theOperatorsLevelGoesToTheDeviceAndTransferModeEndsWithTheLoader()
+    void theOperatorsLevelGoesToTheDevice()
     {
         QTemporaryDir dir;
         TForm_Main window(TestWindowOptions(dir));
@@ -44,11 +41,6 @@ private slots:
         TLogoFrameLoad *loader = window.LogoLoader()->Loader();
         loader->EnterLevel("50");
         QVERIFY(WaitWithEvents([&] { return recorder.sent.contains("50Pk"); }, 5000));
-
-        Report(window.Driver(), "PM6\r\n");
-        QTimer::singleShot(0, loader, &TLogoFrameLoad::reject);
-        window.LogoLoader()->Open();
-        QCOMPARE(recorder.sent.last(), QString("0PM"));
     }
 };
 MORLIX_TEST(LogoLoaderLinkTest)

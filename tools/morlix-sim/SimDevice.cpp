@@ -1,4 +1,5 @@
 #include "SimDevice.h"
+#include "SimCapture.h"
 #include "SimCompanions.h"
 #include "variables/VariableTable.h"
 
@@ -85,6 +86,8 @@ void SimDevice::Write(int varNumber, int element, uint32_t value)
     if (varNumber == ICH)
         m_signals.ActiveInputChanged();
     m_customTimings.Written(varNumber);
+    if (varNumber == PSTATUS_INDEX)
+        SimCapture::ReportSize(*this);
 
     uint16_t followerValue = 0;
     if (SimCompanions::FollowerValue(varNumber, m_state.Value(varNumber, target), followerValue))
@@ -223,12 +226,15 @@ void SimDevice::OnOperationFinished(int varNumber)
     case LANRESET:
         ResetAndReport(LANENABLE, LANPROTOCOL);
         break;
+    case PEXECUTE:
+        SimCapture::Execute(*this);
+        break;
     case POSMEMORYRESET:
         ResetZoomPresets();
         break;
     default:
         // The remaining operations act on parts of the device the simulator
-        // does not model (signal measurement, pictures).
+        // does not model (signal measurement).
         break;
     }
     if (SimOperations::KindOf(varNumber) != 0) {

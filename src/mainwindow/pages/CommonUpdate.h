@@ -125,6 +125,7 @@ enum class TCommonStage
     Pulldown,  // 2:2 and 3:2 pulldown rows
     Audio,     // embedded output, S/PDIF rate, audio page, meter captions
     Blanking,  // blanking adjust panel
+    Logos,     // logo preview, position and transparency fields
 };
 
 class TCommonUpdate : public QObject

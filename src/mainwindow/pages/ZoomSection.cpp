@@ -3,6 +3,7 @@
 #include "PageModels.h"
 #include "ZoomGeometry.h"
 #include "config/ZoomSlots.h"
+#include "controls/ChainIcon.h"
 #include "controls/CadrageImage_2.h"
 #include "controls/EditUpDown.h"
 #include "controls/PixelRounding.h"
@@ -56,19 +57,6 @@ bool IsZoomPosition(int varNumber)
 bool IsHorizontal(int varNumber)
 {
     return varNumber == HPOS || varNumber == HSIZE || varNumber == ZMHPOS || varNumber == ZMHSIZE;
-}
-
-// The chain on the link buttons: closed while the link is on (button up).
-QIcon ChainIcon()
-{
-    QPixmap pixmap(18, 18);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(70, 70, 70), 2));
-    painter.drawRoundedRect(QRectF(2, 6, 8, 6), 3, 3);
-    painter.drawRoundedRect(QRectF(8, 6, 8, 6), 3, 3);
-    return QIcon(pixmap);
 }
 
 // The picture drawn inside the zoom window while zoom is on.
