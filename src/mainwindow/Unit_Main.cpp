@@ -23,6 +23,7 @@
 #include "dialogs/Unit_Customize.h"
 #include "dialogs/Unit_EDID_DVI.h"
 #include "pages/InputSection.h"
+#include "pages/OutputSection.h"
 #include "pages/PageModels.h"
 #include "link/ComDriverMorlix.h"
 #include "variables/Conversion_V2.h"
@@ -171,6 +172,16 @@ void TForm_Main::BuildSections()
     m_customize = new TForm_Customize(this);
     connect(m_customize, &TForm_Customize::Hidden, this, &TForm_Main::TakeNamesFromCustomize);
     connect(m_inputSection, &TInputSection::RenameRequested, this, &TForm_Main::OpenCustomize);
+
+    TOutputSection::THosts output;
+    output.OutputPage = m_pages[PageOutput]->Host();
+    output.ImagePage = m_pages[PageImage]->Host();
+    output.ZoomPage = m_pages[PageZoom]->Host();
+    output.PageStrip = m_client;
+    output.Window = this;
+    output.OutputPageShown = [this] { return m_slide->ItemIndex() == PageOutput; };
+    m_output = new TOutputSection(*m_context, output, this);
+    connect(m_slide, &TGestionSlide::OnFinishSlide, m_output, &TOutputSection::ApplyPatternWindowRule);
 }
 
 void TForm_Main::BuildCommands()

@@ -35,6 +35,7 @@ class TMainStatusBar;
 class TMorlixVariables;
 class TMultiTimer;
 class TOperationPanel;
+class TOutputSection;
 struct TPageModels;
 class TSettingsFile;
 class TUpdatePanel;
@@ -109,6 +110,7 @@ public:
     TDeviceStatus *DeviceStatus() const { return m_deviceStatus; }
     TDeviceCommands *Commands() const { return m_commands; }
     TConnectionWatch *ConnectionWatch() const { return m_connectionWatch; }
+    TOutputSection *Output() const { return m_output; }
     TForm_Debug2007 *ServiceConsole() const { return m_console; }
     TLanSetup *LanSetup() const { return m_lanSetup; }
     TForm_EDIDDVI *EdidWindow() const { return m_edid; }
@@ -172,6 +174,7 @@ private:
     TDeviceStatus *m_deviceStatus = nullptr;
     TDeviceCommands *m_commands = nullptr;
     TConnectionWatch *m_connectionWatch = nullptr;
+    TOutputSection *m_output = nullptr;
     TForm_Debug2007 *m_console = nullptr;
     TLanSetup *m_lanSetup = nullptr;
     TForm_EDIDDVI *m_edid = nullptr;

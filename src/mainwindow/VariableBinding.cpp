@@ -111,12 +111,10 @@ void BindSelector(const TMainContext &context, QComboBox *selector, int varNumbe
     TComDriverMorlix &driver = context.Driver;
     QObject::connect(selector, &QComboBox::activated, selector,
                      [selector, &driver, varNumber, itemValues](int position) {
-                         uint16_t value = 0;
                          if (position >= 0 && position < itemValues.size())
-                             value = itemValues[position];
+                             driver.SendVar(varNumber, itemValues[position]);
                          else
                              TOperatorPrompt::Inform(selector, OutOfTableMessage(), TOperatorPrompt::Warning);
-                         driver.SendVar(varNumber, value);
                      });
     QPointer<QComboBox> guarded(selector);
     OnReport(context, varNumber, [guarded, &driver, varNumber, itemValues] {
@@ -157,12 +155,12 @@ void OnSubItemChosen(TSmartItems *selector, std::function<void(int item, int sub
                      });
 }
 
-uint16_t ChosenValue(QWidget *parent, const TItemTable &table, int position)
+std::optional<uint16_t> ChosenValue(QWidget *parent, const TItemTable &table, int position)
 {
-    if (const auto value = table.ValueAt(position))
-        return *value;
-    TOperatorPrompt::Inform(parent, OutOfTableMessage(), TOperatorPrompt::Warning);
-    return 0;
+    const std::optional<uint16_t> value = table.ValueAt(position);
+    if (!value)
+        TOperatorPrompt::Inform(parent, OutOfTableMessage(), TOperatorPrompt::Warning);
+    return value;
 }
 
 void ApplyEntries(TSmartItems *selector, const TItemTable &table)
@@ -176,8 +174,12 @@ void ApplyEntries(TSmartItems *selector, const TItemTable &table)
 
 void ShowReportedValue(TSmartItems *selector, const TItemTable &table, uint16_t value, int subItem)
 {
-    const int item = table.PositionOf(value);
-    if (item < 0) {
+    ShowReportedItem(selector, table.PositionOf(value), subItem);
+}
+
+void ShowReportedItem(TSmartItems *selector, int item, int subItem)
+{
+    if (item < 0 || item >= selector->ItemCount()) {
         selector->SetItemIndex(-1);
         if (selector->StyleType() == TSmartItems::_ComboBox)
             selector->ListField()->SetText(QString());
@@ -203,7 +205,8 @@ void BindSmartItems(const TMainContext &context, TSmartItems *selector, int varN
 {
     TComDriverMorlix &driver = context.Driver;
     OnItemChosen(selector, [selector, &driver, varNumber, table](int item) {
-        driver.SendVar(varNumber, ChosenValue(selector, table, item));
+        if (const std::optional<uint16_t> value = ChosenValue(selector, table, item))
+            driver.SendVar(varNumber, *value);
     });
     QPointer<TSmartItems> guarded(selector);
     OnReport(context, varNumber, [guarded, &driver, varNumber, table] {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 
 class QAbstractButton;
 class QAbstractSlider;
@@ -46,7 +47,8 @@ void BindSlider(const TMainContext &context, QAbstractSlider *slider, int varNum
 void BindToggle(const TMainContext &context, QAbstractButton *button, int varNumber);
 
 // Selector whose item positions stand for device values through a table. A
-// position outside the table warns and sends 0.
+// position outside the table warns and sends nothing: a guessed 0 would
+// switch a live setting nobody asked to change.
 void BindSelector(const TMainContext &context, QComboBox *selector, int varNumber,
                   QVector<uint16_t> itemValues);
 int PositionOfValue(const QVector<uint16_t> &itemValues, uint16_t value);
@@ -70,14 +72,16 @@ void SendElements(TComDriver &driver, int indexVar, uint16_t index, TIndexWrite 
 void OnItemChosen(TSmartItems *selector, std::function<void(int item)> choose);
 void OnSubItemChosen(TSmartItems *selector, std::function<void(int item, int subItem)> choose);
 // The device value of a chosen position; a position outside the table warns
-// "ItemIndex out about Tab: 0 will be send" and gives 0.
-uint16_t ChosenValue(QWidget *parent, const TItemTable &table, int position);
+// "ItemIndex out about Tab: 0 will be send" and gives nothing to send.
+std::optional<uint16_t> ChosenValue(QWidget *parent, const TItemTable &table, int position);
 // Gives the selector the table's items: captions, enabled and visible flags.
 void ApplyEntries(TSmartItems *selector, const TItemTable &table);
 // Shows the item of a reported value (and its sub-item), even an item hidden
 // in this selector: the screen never shows a value the device does not hold.
 // A value outside the table shows nothing selected.
 void ShowReportedValue(TSmartItems *selector, const TItemTable &table, uint16_t value, int subItem = -1);
+// The same for an item position; -1 shows nothing selected.
+void ShowReportedItem(TSmartItems *selector, int item, int subItem = -1);
 // A scalar variable whose values are the table's: a plain choice sends the
 // item's value, a report shows the item of the device's value.
 void BindSmartItems(const TMainContext &context, TSmartItems *selector, int varNumber, const TItemTable &table);

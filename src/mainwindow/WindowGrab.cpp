@@ -5,6 +5,8 @@
 #include "Unit_Main.h"
 #include "controls/Unit_GestionSlide.h"
 #include "dialogs/ContypeCfg.h"
+#include "dialogs/Unit_Pattern_Config.h"
+#include "pages/OutputSection.h"
 #include "dialogs/Unit_Customize.h"
 #include "dialogs/Unit_EDID_DVI.h"
 #include "dialogs/Unit_lansetup.h"
@@ -35,6 +37,8 @@ QVector<TWindowGrab::TWindow> TWindowGrab::GrabbedWindows()
              w.EdidWindow()->Open();
              return w.EdidWindow();
          }},
+        // Opened by the output page itself while a pattern with settings is on.
+        {QStringLiteral("pattern-config"), [](TForm_Main &w) -> QWidget * { return w.Output()->PatternWindow(); }},
     };
 }
 

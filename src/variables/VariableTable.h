@@ -134,7 +134,7 @@
     X(AREF_STATUS,               1, NoVar,        -1, NoVar,              0,     2,     0,     "Af",   "Af")  \
     X(ASPDIFOUTRATE,             1, NoVar,        -1, NoVar,              0,     4,     2,     "AR",   "AR")  \
     X(AUDIORESET,                1, NoVar,        -1, NoVar,              0,     1,     0,     "Ar",   "Ar")  \
-    X(OFORMAT,                   1, NoVar,        -1, NoVar,              0,     32,    0,     "OF",   "OF")  \
+    X(OFORMAT,                   1, NoVar,        -1, NoVar,              0,     34,    0,     "OF",   "OF")  \
     X(ORATE,                     1, NoVar,        -1, NoVar,              0,     10,    8,     "OR",   "OR")  \
     X(OSIGTYPEANALOG,            1, NoVar,        -1, NoVar,              0,     3,     0,     "OZ",   "OZ")  \
     X(OSIGTYPEDIGITAL,           1, NoVar,        -1, NoVar,              0,     2,     0,     "OX",   "OX")  \
@@ -183,7 +183,7 @@
     X(OCFULL_SCANTYPE,           1, NoVar,        -1, NoVar,              0,     3,     0,     "Fs",   "Fs")  \
     X(REFREQUEST,                1, NoVar,        -1, NoVar,              0,     6,     0,     "XR",   "XR")  \
     X(REFSTATUS,                 1, NoVar,        -1, NoVar,              0,     7,     0,     "XA",   "XA")  \
-    X(REFFORMAT,                 1, NoVar,        -1, NoVar,              0,     32,    0,     "XF",   "XF")  \
+    X(REFFORMAT,                 1, NoVar,        -1, NoVar,              0,     34,    0,     "XF",   "XF")  \
     X(REFFREQ,                   1, NoVar,        -1, NoVar,              0,     65535, 0,     "XT",   "XT")  \
     X(REFSCP,                    1, NoVar,        -1, NoVar,              0,     1024,  512,   "XS",   "XS")  \
     X(REFHPH,                    1, NoVar,        -1, NoVar,              0,     65535, 32768, "XH",   "XH")  \

@@ -59,7 +59,7 @@ private slots:
         QCOMPARE(step >= 1 && step <= 32767 ? step : 10, pageStep);
     }
 
-    void selectorOutsideItsTableSendsZero()
+    void selectorOutsideItsTableWarnsAndSendsNothing()
     {
         TScriptedPrompt prompt;
         TComDriverMorlix driver;
@@ -72,7 +72,7 @@ private slots:
         VariableBinding::BindSelector(context, &selector, STDBYTIME, {5, 2});
         emit selector.activated(1);
         emit selector.activated(2);
-        QCOMPARE(sent.sent, (QStringList{"2wt", "0wt"}));
+        QCOMPARE(sent.sent, (QStringList{"2wt"}));
         QCOMPARE(prompt.Texts(), QStringList{"ItemIndex out about Tab: 0 will be send"});
     }
 

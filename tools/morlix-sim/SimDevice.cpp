@@ -83,6 +83,9 @@ void SimDevice::Write(int varNumber, int element, uint32_t value)
     uint16_t followerValue = 0;
     if (SimCompanions::FollowerValue(varNumber, m_state.Value(varNumber, target), followerValue))
         StoreAndReport(SimCompanions::FollowerOf(varNumber), target, followerValue);
+    if (SimOutput::Follows(varNumber))
+        for (const SimOutput::TCompanion &companion : m_output.Companions(m_state))
+            StoreAndReport(companion.VarNumber, 0, companion.Value);
 }
 
 void SimDevice::StoreAndReport(int varNumber, int element, uint32_t value)

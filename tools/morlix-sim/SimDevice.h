@@ -2,6 +2,7 @@
 #include "SimCommandParser.h"
 #include "SimDeviceState.h"
 #include "SimOperations.h"
+#include "SimOutput.h"
 #include "SimPictureMemories.h"
 #include "SimSignals.h"
 
@@ -22,6 +23,7 @@ public:
     const SimDeviceState &State() const { return m_state; }
     SimOperations &Operations() { return m_operations; }
     SimPictureMemories &Pictures() { return m_pictures; }
+    SimOutput &Output() { return m_output; }
     SimSignals &Signals() { return m_signals; }
 
     void Execute(const SimCommand &command);
@@ -61,5 +63,6 @@ private:
     SimDeviceState m_state;
     SimOperations m_operations;
     SimPictureMemories m_pictures;
+    SimOutput m_output;
     SimSignals m_signals{*this};
 };

@@ -16,7 +16,8 @@ QString SimFrontPanel::HelpText()
                           "dump               show every variable\n"
                           "disconnect         drop the connected client\n"
                           "quit               stop the simulator\n"
-                          "help               this text");
+                          "help               this text\n") +
+           SimOutput::HelpText();
 }
 
 QString SimFrontPanel::Handle(const QString &line)
@@ -42,6 +43,8 @@ QString SimFrontPanel::Handle(const QString &line)
         emit QuitRequested();
         return QString();
     }
+    if (command == QLatin1String("ref"))
+        return m_device.Output().FrontPanel(m_device, words);
     if (command == QLatin1String("help"))
         return HelpText();
     return QStringLiteral("unknown command: %1 (type help)").arg(line.trimmed());

@@ -27,6 +27,9 @@ TCommonState ComputeCommonState(const TComDriver &driver, const TStatusIndexedCo
     state.ReferenceStatus = driver.GetVar(REFSTATUS);
     state.ReferenceRequest = driver.GetVar(REFREQUEST);
     state.CustomScanType = driver.GetVar(OCFULL_SCANTYPE);
+    state.PhaseTableMin = driver.GetVarMin(REFHPH);
+    state.PhaseTableMax = driver.GetVarMax(REFHPH);
+    state.Rules = DecideCommonRules(state);
     return state;
 }
 

@@ -185,17 +185,18 @@ void TInputSection::ConnectChoices(int input)
         const TItemTable &table = RowTable(row);
         // An item with standards is chosen through one of its sub-items.
         VariableBinding::OnItemChosen(selector, [selector, &driver, n, varNumber, &table](int item) {
-            const uint16_t value = VariableBinding::ChosenValue(selector, table, item);
-            if (varNumber == ITYPE && TypeHasStandards(value))
+            const std::optional<uint16_t> value = VariableBinding::ChosenValue(selector, table, item);
+            if (!value || (varNumber == ITYPE && TypeHasStandards(*value)))
                 return;
-            VariableBinding::SendElements(driver, IPCHAN, n, TIndexWrite::Always, {{varNumber, value}});
+            VariableBinding::SendElements(driver, IPCHAN, n, TIndexWrite::Always, {{varNumber, *value}});
         });
     }
     TSmartItems *type = Selector(TypeRow, input);
     VariableBinding::OnSubItemChosen(type, [type, &driver, n](int item, int subItem) {
-        const uint16_t value = VariableBinding::ChosenValue(type, Types, item);
-        VariableBinding::SendElements(driver, IPCHAN, n, TIndexWrite::Always,
-                                      {{ITYPE, value}, {ISDSTDMODE, uint16_t(subItem)}});
+        const std::optional<uint16_t> value = VariableBinding::ChosenValue(type, Types, item);
+        if (value)
+            VariableBinding::SendElements(driver, IPCHAN, n, TIndexWrite::Always,
+                                          {{ITYPE, *value}, {ISDSTDMODE, uint16_t(subItem)}});
     });
 }
 
@@ -319,16 +320,12 @@ void TInputSection::ShowStatus()
 
 void TInputSection::ApplyRules(const TCommonState &state)
 {
-    bool anySyncLoad = false;
+    const TCommonRules &rules = state.Rules;
     for (int input = 1; input <= ShownInputCount; ++input) {
-        const TCommonInput &copy = state.Inputs[size_t(input)];
-        m_buttons[size_t(input)]->setEnabled(copy.Used != 0);
-        const bool syncLoad = TypeHasSyncLoad(copy.Type);
-        Selector(SyncLoadRow, input)->setVisible(syncLoad);
-        anySyncLoad = anySyncLoad || syncLoad;
+        m_buttons[size_t(input)]->setEnabled(rules.InputEnabled[size_t(input)]);
+        Selector(SyncLoadRow, input)->setVisible(rules.SyncLoad[size_t(input)]);
+        RowHeader(SyncLoadRow, input)->setVisible(rules.SyncLoadHeader);
     }
-    for (int input = 1; input <= ShownInputCount; ++input)
-        RowHeader(SyncLoadRow, input)->setVisible(anySyncLoad);
 }
 
 void TInputSection::SetGlyph(int input, bool lit)

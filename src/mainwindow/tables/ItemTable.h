@@ -30,6 +30,8 @@ public:
     constexpr TItemTable(const TItemEntry (&entries)[N]) : m_entries(entries), m_count(int(N))
     {
     }
+    // A table built at start-up from other constant data.
+    TItemTable(const TItemEntry *entries, int count) : m_entries(entries), m_count(count) {}
 
     int Count() const { return m_count; }
     bool Contains(int position) const { return position >= 0 && position < m_count; }
@@ -49,6 +51,9 @@ public:
     // The plain caption of the entry holding the value; empty if none does.
     QString PlainCaptionOf(uint16_t value) const;
     QStringList Captions() const;
+    // The entry's flags; an entry outside the table counts as offered.
+    bool EnabledAt(int position) const { return !Contains(position) || m_entries[position].Enabled; }
+    bool VisibleAt(int position) const { return !Contains(position) || m_entries[position].Visible; }
 
 private:
     const TItemEntry *m_entries;
