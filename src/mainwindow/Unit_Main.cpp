@@ -22,6 +22,7 @@
 #include "dialogs/OperatorPrompt.h"
 #include "dialogs/Unit_Customize.h"
 #include "dialogs/Unit_EDID_DVI.h"
+#include "pages/ImageSection.h"
 #include "pages/InputSection.h"
 #include "pages/OutputSection.h"
 #include "pages/PageModels.h"
@@ -181,6 +182,7 @@ void TForm_Main::BuildSections()
     output.Window = this;
     output.OutputPageShown = [this] { return m_slide->ItemIndex() == PageOutput; };
     m_output = new TOutputSection(*m_context, output, this);
+    m_image = new TImageSection(*m_context, m_pages[PageImage]->Host(), this);
     connect(m_slide, &TGestionSlide::OnFinishSlide, m_output, &TOutputSection::ApplyPatternWindowRule);
 }
 

@@ -27,6 +27,7 @@ class TForm_About;
 class TForm_Customize;
 class TForm_Debug2007;
 class TForm_EDIDDVI;
+class TImageSection;
 class TInputSection;
 class TGestionSlide;
 class TLanSetup;
@@ -111,6 +112,7 @@ public:
     TDeviceCommands *Commands() const { return m_commands; }
     TConnectionWatch *ConnectionWatch() const { return m_connectionWatch; }
     TOutputSection *Output() const { return m_output; }
+    TImageSection *Image() const { return m_image; }
     TForm_Debug2007 *ServiceConsole() const { return m_console; }
     TLanSetup *LanSetup() const { return m_lanSetup; }
     TForm_EDIDDVI *EdidWindow() const { return m_edid; }
@@ -175,6 +177,7 @@ private:
     TDeviceCommands *m_commands = nullptr;
     TConnectionWatch *m_connectionWatch = nullptr;
     TOutputSection *m_output = nullptr;
+    TImageSection *m_image = nullptr;
     TForm_Debug2007 *m_console = nullptr;
     TLanSetup *m_lanSetup = nullptr;
     TForm_EDIDDVI *m_edid = nullptr;
