@@ -31,10 +31,11 @@ private slots:
         SimFrontPanel panel(device);
         Reports reports(device);
         panel.Handle("signal 1 16");
-        QCOMPARE(reports.Lines, (QByteArrayList{"Ip1", "IN16", "IL315", "IR5994"}));
+        QCOMPARE(reports.Lines, (QByteArrayList{"Ip1", "IN16", "IL315", "IR5994", "RM1000", "RD800"}));
         reports.Lines.clear();
         panel.Handle("signal 1 17");
-        QCOMPARE(reports.Lines, (QByteArrayList{"Ip1", "IN17", "IH1", "IV1", "IL379", "IR6032"}));
+        QCOMPARE(reports.Lines,
+                 (QByteArrayList{"Ip1", "IN17", "IH1", "IV1", "IL379", "IR6032", "RM1320", "RD1056"}));
         reports.Lines.clear();
         // Another input is not measured until it is the active one.
         panel.Handle("signal 2 4 hdcp");
