@@ -10,6 +10,7 @@
 //
 //     QT_QPA_PLATFORM=offscreen build-test/bench/gui_commonupdate [resends]
 #include "SimDevice.h"
+#include "helper_benchwindow.h"
 #include "link/ComDriverMorlix.h"
 #include "mainwindow/Unit_Main.h"
 #include "mainwindow/pages/PageModels.h"
@@ -62,10 +63,7 @@ int main(int argc, char **argv)
     const double wireSeconds = double(bytes) * 10.0 / 9600.0;
 
     QTemporaryDir dir;
-    TMainWindowOptions options;
-    options.SettingsPath = dir.filePath("Morlix.ini");
-    options.SerialPorts = QStringList{};
-    TForm_Main window(options);
+    TForm_Main window(BenchWindowOptions(dir));
     window.Initialise();
     window.show();
     TComDriverMorlix &driver = window.Driver();

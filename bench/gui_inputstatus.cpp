@@ -9,6 +9,7 @@
 //
 //     QT_QPA_PLATFORM=offscreen build-test/bench/gui_inputstatus [seconds]
 #include "SimProcess.h"
+#include "helper_benchwindow.h"
 #include "link/ComDriverMorlix.h"
 #include "mainwindow/ConnectionChoice.h"
 #include "mainwindow/ConnectionOverlay.h"
@@ -53,10 +54,7 @@ int main(int argc, char **argv)
         return 1;
     }
     QTemporaryDir dir;
-    TMainWindowOptions options;
-    options.SettingsPath = dir.filePath("Morlix.ini");
-    options.SerialPorts = QStringList{};
-    TForm_Main window(options);
+    TForm_Main window(BenchWindowOptions(dir));
     window.Initialise();
     window.show();
     TConnectionChoice choice;

@@ -2,10 +2,26 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 namespace KeyValueFile {
 
-bool Read(const QString &path, QStringList &lines, QString *error)
+namespace {
+
+QString Decode(const QByteArray &bytes, TEncoding encoding)
+{
+    if (encoding == Utf8) {
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString text = utf8(bytes);
+        if (!utf8.hasError())
+            return text;
+    }
+    return QString::fromLatin1(bytes);
+}
+
+} // namespace
+
+bool Read(const QString &path, QStringList &lines, QString *error, TEncoding encoding)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -13,7 +29,7 @@ bool Read(const QString &path, QStringList &lines, QString *error)
             *error = file.errorString();
         return false;
     }
-    const QString text = QString::fromLatin1(file.readAll());
+    const QString text = Decode(file.readAll(), encoding);
     lines = text.split(QLatin1Char('\n'));
     // A final line end leaves one empty piece that is not a line of the file.
     if (!lines.isEmpty() && lines.last().isEmpty())
@@ -25,7 +41,7 @@ bool Read(const QString &path, QStringList &lines, QString *error)
     return true;
 }
 
-bool Write(const QString &path, const QStringList &lines, QString *error)
+bool Write(const QString &path, const QStringList &lines, QString *error, TEncoding encoding)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -35,7 +51,7 @@ bool Write(const QString &path, const QStringList &lines, QString *error)
     }
     QByteArray bytes;
     for (const QString &line : lines) {
-        bytes += line.toLatin1();
+        bytes += encoding == Utf8 ? line.toUtf8() : line.toLatin1();
         bytes += "\r\n";
     }
     if (file.write(bytes) != bytes.size() || !file.commit()) {

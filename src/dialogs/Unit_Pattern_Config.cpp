@@ -49,7 +49,6 @@ TForm_Pattern_Config::TForm_Pattern_Config(const TMainContext &context, QWidget 
     m_colourButton->setGeometry(Margin, Margin + 3 * RowHeight + 4, 110, 26);
     connect(m_colourButton, &QPushButton::clicked, this, &TForm_Pattern_Config::ChooseColour);
 
-    setFixedSize(PanelWidth, Margin + 3 * RowHeight + 4 + 26 + Margin);
     ShowPanelsFor(m_context.Driver.GetVar(OPATTERN));
 }
 
@@ -82,6 +81,10 @@ void TForm_Pattern_Config::ShowPanelsFor(uint16_t pattern)
     m_crossHatch->setVisible(pattern == OutputTables::CrossHatchPattern);
     m_colour->setVisible(pattern == OutputTables::ColorPattern);
     m_colourButton->setVisible(pattern == OutputTables::ColorPattern);
+    // The window is as tall as the panel it shows.
+    const int colourHeight = Margin + 3 * RowHeight + 4 + 26 + Margin;
+    const int crossHatchHeight = Margin + 2 * RowHeight + Margin;
+    setFixedSize(PanelWidth, pattern == OutputTables::CrossHatchPattern ? crossHatchHeight : colourHeight);
 }
 
 void TForm_Pattern_Config::ShowQuietly()

@@ -8,6 +8,7 @@
 #include "Form_About.h"
 #include "LanSetup.h"
 #include "LcdBrightnessPopup.h"
+#include "LogoLoaderLink.h"
 #include "MainPages.h"
 #include "MainStatusBar.h"
 #include "MessagePanels.h"
@@ -32,7 +33,9 @@
 
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QPushButton>
@@ -104,6 +107,8 @@ TForm_Main::~TForm_Main()
 {
     // The pages' handlers refer to widgets: stop the reports before they go.
     m_driver->disconnect(this);
+    // The loader's threads give the link back before the link goes.
+    delete m_logoLoader;
     m_driver->Close();
 }
 
@@ -203,6 +208,9 @@ void TForm_Main::BuildCommands()
         m_about->raise();
     };
     m_commands = new TDeviceCommands(*m_context, this, menuBar(), m_toolBar, m_fileToolBar, m_freeze, commands);
+    // The recent pictures' list lives beside the settings file.
+    m_logoLoader = new TLogoLoaderLink(*m_context, this, m_toolBar,
+                                       QFileInfo(m_settingsPath).absoluteDir().filePath(QStringLiteral("ImagesFile.ini")));
 }
 
 void TForm_Main::BuildStatus()

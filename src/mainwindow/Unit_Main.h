@@ -31,6 +31,7 @@ class TImageSection;
 class TInputSection;
 class TGestionSlide;
 class TLanSetup;
+class TLogoLoaderLink;
 class TMainPage;
 class TMainStatusBar;
 class TMorlixVariables;
@@ -111,6 +112,7 @@ public:
     TDeviceStatus *DeviceStatus() const { return m_deviceStatus; }
     TDeviceCommands *Commands() const { return m_commands; }
     TConnectionWatch *ConnectionWatch() const { return m_connectionWatch; }
+    TLogoLoaderLink *LogoLoader() const { return m_logoLoader; }
     TOutputSection *Output() const { return m_output; }
     TImageSection *Image() const { return m_image; }
     TForm_Debug2007 *ServiceConsole() const { return m_console; }
@@ -176,6 +178,7 @@ private:
     TDeviceStatus *m_deviceStatus = nullptr;
     TDeviceCommands *m_commands = nullptr;
     TConnectionWatch *m_connectionWatch = nullptr;
+    TLogoLoaderLink *m_logoLoader = nullptr;
     TOutputSection *m_output = nullptr;
     TImageSection *m_image = nullptr;
     TForm_Debug2007 *m_console = nullptr;

@@ -11,6 +11,8 @@
 #include "dialogs/Unit_EDID_DVI.h"
 #include "dialogs/Unit_lansetup.h"
 #include "LanSetup.h"
+#include "LogoLoaderLink.h"
+#include "dialogs/FormLogoFrameLoad.h"
 #include "link/ComDriverMorlix.h"
 
 #include <QApplication>
@@ -36,6 +38,11 @@ QVector<TWindowGrab::TWindow> TWindowGrab::GrabbedWindows()
          [](TForm_Main &w) -> QWidget * {
              w.EdidWindow()->Open();
              return w.EdidWindow();
+         }},
+        {QStringLiteral("loader"),
+         [](TForm_Main &w) -> QWidget * {
+             w.LogoLoader()->Prepare();
+             return w.LogoLoader()->Loader();
          }},
         // Opened by the output page itself while a pattern with settings is on.
         {QStringLiteral("pattern-config"), [](TForm_Main &w) -> QWidget * { return w.Output()->PatternWindow(); }},

@@ -1,37 +1,18 @@
 #include "transfer/JpegDecoder.h"
 
+#include "transfer/JpegErrors.h"
 #include "transfer/PictureLimits.h"
-
-#include <csetjmp>
-#include <cstdio>
-#include <jpeglib.h>
 
 #include <jerror.h>
 
 namespace {
-
-// libjpeg reports errors by calling error_exit, which must not return; the
-// decoder jumps back to its own frame and turns the message into a refusal.
-struct TJpegErrorManager
-{
-    jpeg_error_mgr Base;
-    std::jmp_buf Return;
-    char Message[JMSG_LENGTH_MAX];
-};
-
-[[noreturn]] void LeaveOnError(j_common_ptr info)
-{
-    auto *manager = reinterpret_cast<TJpegErrorManager *>(info->err);
-    (*info->err->format_message)(info, manager->Message);
-    std::longjmp(manager->Return, 1);
-}
 
 // A file that ends early is only a warning to libjpeg, which pads the picture
 // with grey; a picture sent to the device must not be silently incomplete.
 void RefusePrematureEnd(j_common_ptr info, int level)
 {
     if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF)
-        LeaveOnError(info);
+        LeaveJpegOnError(info);
 }
 
 struct TDecompressor
@@ -41,10 +22,8 @@ struct TDecompressor
 
     TDecompressor()
     {
-        Info.err = jpeg_std_error(&Errors.Base);
-        Errors.Base.error_exit = LeaveOnError;
+        Info.err = InstallJpegErrors(Errors);
         Errors.Base.emit_message = RefusePrematureEnd;
-        Errors.Message[0] = '\0';
         jpeg_create_decompress(&Info);
     }
     ~TDecompressor() { jpeg_destroy_decompress(&Info); }

@@ -3,6 +3,7 @@
 #include "transfer/LogoFrameProcess.h"
 #include "transfer/PictureFile.h"
 #include "transfer/PictureLimits.h"
+#include "transfer/TransferRecords.h"
 
 #include <optional>
 
@@ -74,6 +75,11 @@ TCommandOutcome Refused(const QString &message)
 
 } // namespace
 
+int FirstFrameDelayMs(const TGifImage &gif)
+{
+    return gif.Frames.empty() ? 0 : TransferRecords::AnimationDelayMs(gif.Frames.front().DelayCs);
+}
+
 std::optional<QString> ConvertPictureFile(const QString &path, int &kind, uint8_t keyLevel, TProcessLLumtype keyType,
                                           TLogoFrameProcess &process, TConvertedPicture &converted)
 {
@@ -91,7 +97,7 @@ std::optional<QString> ConvertPictureFile(const QString &path, int &kind, uint8_
         if (!process.BuildAnimatedStrip())
             return process.LastMessage();
         converted.FrameCount = process.GIFNbImages();
-        converted.FrameDelayMs = file.Animated.Frames.empty() ? 0 : file.Animated.Frames.front().DelayCs * 10;
+        converted.FrameDelayMs = FirstFrameDelayMs(file.Animated);
         return std::nullopt;
     }
     if (kind == PictureLimits::KindAnimatedLogo)

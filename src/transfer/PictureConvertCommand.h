@@ -1,4 +1,5 @@
 #pragma once
+#include "transfer/GifImage.h"
 #include "transfer/LumaKey.h"
 
 #include <QString>
@@ -28,6 +29,10 @@ struct TConvertedPicture
     int FrameCount = 1;
     int FrameDelayMs = 0; // the first frame's delay, for an animation
 };
+
+// The delay the animation record carries for a GIF: its first frame's,
+// in milliseconds, held to 65535.
+int FirstFrameDelayMs(const TGifImage &gif);
 
 // Loads FILE and converts it for a destination kind as the loader window
 // would, into process. Returns the refusal the operator would see, or nothing.

@@ -15,6 +15,19 @@ constexpr int KindAnimatedLogo = 3;
 constexpr int StillLogoCount = 4;
 constexpr int AnimatedLogoNumber = StillLogoCount + 1;
 
+// The bit of PVALID that tells whether a destination holds a picture: the
+// device reports three memories, bit 1 for logo 1, bit 2 for logo 2 and bit 3
+// for the frame (bit 0 means "logo off"). The other destinations have no bit:
+// -1.
+constexpr int ValidBitOf(int kind, int number)
+{
+    if (kind == KindStillLogo && (number == 1 || number == 2))
+        return number;
+    if (kind == KindFrame && number == 1)
+        return 3;
+    return -1;
+}
+
 // Still logos and frames are counted in 64 KiB blocks of 24-bit pixels.
 constexpr int64_t BlockBytes = 65536;
 constexpr int64_t MaxStillLogoBlocks = 12;

@@ -37,6 +37,13 @@ struct TAnimation
     uint16_t DelayMs = 0;
 };
 
+// The animation record's delay for a GIF delay in hundredths of a second:
+// ten times it, held to what the record's two bytes can carry.
+constexpr uint16_t AnimationDelayMs(int delayCs)
+{
+    return delayCs <= 0 ? 0 : int64_t(delayCs) * 10 >= 65535 ? 65535 : uint16_t(delayCs * 10);
+}
+
 struct TDestination
 {
     uint8_t Flags = 0;

@@ -45,10 +45,11 @@ struct InputRig
     TSmartItems *Selector(TInputSection::TRow row, int input) { return Inputs().Selector(row, input); }
     QString Shown(TInputSection::TRow row, int input) { return Selector(row, input)->ListField()->Text(); }
     // What the device received after the mirror, without the driver's
-    // presence queries: the operator's writes.
+    // presence queries: the operator's writes. On a loaded machine the watch
+    // may miss three answers and send its "0?" too; that is no write either.
     QByteArray Writes() const
     {
-        return device.received.mid(device.received.lastIndexOf("1#") + 2).replace("?", "");
+        return device.received.mid(device.received.lastIndexOf("1#") + 2).replace("0?", "").replace("?", "");
     }
     void Send(const QByteArray &lines) { device.send(lines); }
     QStringList VisibleItems(TInputSection::TRow row, int input)

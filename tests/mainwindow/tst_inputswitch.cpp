@@ -1,8 +1,6 @@
-#include "../tools/SimProcess.h"
 #include "ScriptedPrompt.h"
 #include "TestRegistry.h"
-#include "helper_mainwindow.h"
-#include "mainwindow/ConnectionOverlay.h"
+#include "helper_simwindow.h"
 #include "mainwindow/pages/InputSection.h"
 
 #include <QPushButton>
@@ -19,16 +17,10 @@ private slots:
     void switchingInputBlinksUntilTheDeviceHasSwitched()
     {
         TScriptedPrompt prompt;
-        SimProcess sim;
-        QVERIFY(sim.Start({"--switch-ms", "400", "--signal", "1:16", "--signal", "2:13"}));
-        QTemporaryDir dir;
-        TForm_Main window(TestWindowOptions(dir));
-        window.Initialise();
-        window.show();
-        window.ApplyConnection(LoopbackChoice(ctTCP, sim.Port));
-        QTRY_VERIFY_WITH_TIMEOUT(window.Driver().GetVar(DIESE) == 0 && !window.Overlay()->isVisible()
-                                     && window.Driver().Connected(),
-                                 10000);
+        SimWindowRig rig;
+        QVERIFY(rig.Connect({"--switch-ms", "400", "--signal", "1:16", "--signal", "2:13"}));
+        TForm_Main &window = rig.window;
+        SimProcess &sim = rig.sim;
         TInputSection &inputs = *window.InputSection();
         QTableWidget *status = inputs.StatusGrid();
         QTRY_COMPARE_WITH_TIMEOUT(status->item(1, 1)->text(), QString("640  x 480 ( VGA )"), 5000);

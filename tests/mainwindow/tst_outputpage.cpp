@@ -119,6 +119,8 @@ private slots:
         QCOMPARE(RateItemOfReference(0), -1);
         QCOMPARE(RateItemOfReference(5), 15);
         QCOMPARE(RateItemOfReference(6), -1);
+        QVERIFY(BitIsSet(0x8004, 2) && BitIsSet(0x8004, 15));
+        QVERIFY(!BitIsSet(0x8004, 3) && !BitIsSet(0xFFFF, 40) && !BitIsSet(0xFFFF, -1));
     }
 
     void choicesWriteTheReferenceSequences_data()

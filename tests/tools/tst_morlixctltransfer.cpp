@@ -1,6 +1,7 @@
 #include "SimProcess.h"
 #include "TestRegistry.h"
 #include "TransferClient.h"
+#include "transfer/JpegDecoder.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -37,6 +38,30 @@ private slots:
         const CtlResult download = RunCtl(QStringList{"--tcp", sim.Link(), "download", "--dest", destination, back} + options);
         QVERIFY2(download.ExitCode == 0, download.Err.constData());
         QCOMPARE(QImage(back).convertToFormat(QImage::Format_RGB888), picture);
+    }
+
+    // The JPEG is written by the program's own encoder, whatever image
+    // plugins the system has.
+    void downloadWritesAJpegWhenAsked()
+    {
+        QTemporaryDir dir;
+        const QString source = dir.filePath("logo.bmp");
+        QImage picture(40, 24, QImage::Format_RGB888);
+        picture.fill(qRgb(200, 30, 60));
+        QVERIFY(picture.save(source, "BMP"));
+        SimProcess sim;
+        QVERIFY(sim.Start());
+        QCOMPARE(RunCtl({"--tcp", sim.Link(), "upload", source, "--dest", "logo:1"}).ExitCode, 0);
+        const QString back = dir.filePath("back.JPG");
+        const CtlResult download = RunCtl({"--tcp", sim.Link(), "download", "--dest", "logo:1", back});
+        QVERIFY2(download.ExitCode == 0, download.Err.constData());
+        QFile file(back);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const TDecoded<QImage> decoded = DecodeJpeg(file.readAll());
+        QVERIFY2(decoded.Ok(), qPrintable(decoded.Error));
+        QCOMPARE(decoded.Value.size(), picture.size());
+        const QColor middle = decoded.Value.pixelColor(20, 12);
+        QVERIFY(std::abs(middle.red() - 200) < 6 && std::abs(middle.green() - 30) < 6 && std::abs(middle.blue() - 60) < 6);
     }
 
     void emptyDestination()

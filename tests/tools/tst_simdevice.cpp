@@ -82,7 +82,8 @@ private slots:
         QTest::newRow("format name index") << QByteArray("5FI") << QByteArrayList{"FI5", "Fi5"};
         QTest::newRow("new input") << QByteArray("3Ic") << QByteArrayList{"Ic3", "IC3"};
         QTest::newRow("standby") << QByteArray("2wS") << QByteArrayList{"wS2", "ws1"};
-        QTest::newRow("reference") << QByteArray("4XR") << QByteArrayList{"XR4", "XA4"};
+        QTest::newRow("reference") << QByteArray("4XR")
+                                   << QByteArrayList{"XR4", "XA4", "XF0", "XT6000", "OW720", "OH576", "XL1"};
         QTest::newRow("audio reference") << QByteArray("1AF") << QByteArrayList{"AF1", "Af1"};
         QTest::newRow("master volume floor") << QByteArray("0AV") << QByteArrayList{"AV0", "Av78"};
         QTest::newRow("master volume unity") << QByteArray("29AV") << QByteArrayList{"AV29", "Av128"};

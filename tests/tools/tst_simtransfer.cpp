@@ -1,7 +1,5 @@
 #include "SimClient.h"
-#include "SimDevice.h"
-#include "SimLink.h"
-#include "TcpEndpoint.h"
+#include "TcpSimulator.h"
 #include "TestRegistry.h"
 #include "TransferClient.h"
 #include "variables/VariableTable.h"
@@ -14,27 +12,6 @@ namespace {
 constexpr uint8_t Still = 2;
 constexpr uint8_t Frame = 1;
 constexpr uint8_t Animated = 3;
-
-struct TcpSimulator
-{
-    explicit TcpSimulator(const SimTransferSettings &transfer = {})
-        : Link(std::make_unique<TcpEndpoint>(QHostAddress::LocalHost, 0), Device, Settings(transfer))
-    {
-        QString error;
-        Opened = Link.Endpoint().Open(&error);
-    }
-    static SimLineSettings Settings(const SimTransferSettings &transfer)
-    {
-        SimLineSettings settings;
-        settings.Transfer = transfer;
-        return settings;
-    }
-    quint16 Port() { return static_cast<TcpEndpoint &>(Link.Endpoint()).Port(); }
-
-    SimDevice Device;
-    SimLink Link;
-    bool Opened = false;
-};
 } // namespace
 
 // Pictures sent into the simulated device's memories and read back out,
@@ -81,6 +58,39 @@ private slots:
         // The report reaches the link back in variable mode.
         QVERIFY(WaitWithEvents([&] { return client.Link.GetVar(PVALID) == 1 + 4; }, TransferClient::Patience));
         QCOMPARE(sim.Device.State().Value(PVALID), uint16_t(1 + 4));
+    }
+
+    // Bit 1 is logo 1, bit 2 logo 2, bit 3 the frame; the other memories
+    // have none. An erase empties the memory even when the transfer is then
+    // abandoned.
+    void pValidFollowsLogosOneAndTwoAndTheFrame()
+    {
+        TcpSimulator sim;
+        TransferClient client;
+        QVERIFY(client.ConnectTcp(sim.Port()));
+        const auto reported = [&](uint16_t valid) {
+            return WaitWithEvents([&] { return client.Link.GetVar(PVALID) == valid; }, TransferClient::Patience);
+        };
+        QVERIFY(client.Upload(MixedPicture(8, 8), Frame, 1));
+        QVERIFY(reported(1 + 8));
+        QVERIFY(client.Upload(MixedPicture(8, 8), Still, 1));
+        QVERIFY(reported(1 + 2 + 8));
+        QVERIFY(client.Upload(MixedPicture(8, 8), Still, 3));
+        QVERIFY(client.Upload(MixedPicture(8, 4), Animated, 5, 2));
+        QTest::qWait(100);
+        QCOMPARE(client.Link.GetVar(PVALID), uint16_t(1 + 2 + 8));
+
+
+        // A second line to the same device, silent after the erase command.
+        SimLink silentLine(std::make_unique<TcpEndpoint>(QHostAddress::LocalHost, 0), sim.Device,
+                           TcpSimulator::Settings({0, 4, 0}));
+        QString error;
+        QVERIFY(silentLine.Endpoint().Open(&error));
+        TransferClient second;
+        second.Sender.SetTimeoutTransfert(100);
+        QVERIFY(second.ConnectTcp(static_cast<TcpEndpoint &>(silentLine.Endpoint()).Port()));
+        QVERIFY(!second.Upload(MixedPicture(8, 8), Frame, 1));
+        QVERIFY(reported(1 + 2));
     }
 
     void emptyMemoryReadsBackAsNothingStored()

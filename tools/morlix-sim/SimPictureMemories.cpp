@@ -17,9 +17,13 @@ SimStoredPicture *SimPictureMemories::Memory(int kind, int number)
 uint16_t SimPictureMemories::ValidBits(uint16_t current) const
 {
     uint16_t bits = current & 1;
-    for (int n = 1; n <= PictureLimits::StillLogoCount; ++n) {
-        if (!m_stillLogos[size_t(n - 1)].IsEmpty())
-            bits |= uint16_t(1 << n);
-    }
+    const auto mark = [&bits](const SimStoredPicture &memory, int kind, int number) {
+        const int bit = PictureLimits::ValidBitOf(kind, number);
+        if (bit >= 0 && !memory.IsEmpty())
+            bits |= uint16_t(1 << bit);
+    };
+    for (int n = 1; n <= PictureLimits::StillLogoCount; ++n)
+        mark(m_stillLogos[size_t(n - 1)], PictureLimits::KindStillLogo, n);
+    mark(m_frame, PictureLimits::KindFrame, 1);
     return bits;
 }

@@ -23,9 +23,9 @@ public:
     // The memory a destination kind and number name, or null for none.
     SimStoredPicture *Memory(int kind, int number);
 
-    // PVALID: bit n set while still logo n holds a picture, bit 0 kept from
-    // the current value (it means "logo off"). The variable's range has no
-    // room for the animated logo and the frame.
+    // PVALID: bit 1 set while logo 1 holds a picture, bit 2 for logo 2, bit 3
+    // for the frame; bit 0 kept from the current value (it means "logo
+    // off"). The other logos have no bit.
     uint16_t ValidBits(uint16_t current) const;
 
 private:

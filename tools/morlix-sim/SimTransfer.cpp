@@ -38,6 +38,9 @@ void SimTransfer::Enter(const Reply &reply)
 
 void SimTransfer::Leave()
 {
+    if (m_memoryChanged)
+        ReportValidSoon();
+    m_memoryChanged = false;
     m_active = false;
     m_pending.clear();
     m_recordsAnswered = 0;
@@ -192,6 +195,9 @@ void SimTransfer::StartErase(bool accepted)
     if (m_pass == 0 || m_incoming.isNull()) {
         m_incoming = QImage(m_geometry.Width, height, QImage::Format_RGB888);
         m_incoming.fill(Qt::black);
+        // The memory is empty from here on, whether the transfer ends or not.
+        *m_memory = SimStoredPicture();
+        m_memoryChanged = true;
     }
     m_cursor = TPictureCursor(m_geometry.Width, height, m_geometry.FrameHeight, m_interlaced);
     m_cursor.StartPass(m_pass);
@@ -238,12 +244,15 @@ bool SimTransfer::OnRepeat(uint16_t count)
 
 void SimTransfer::StoreReceived()
 {
-    SimStoredPicture *memory = m_memory;
-    SimStoredPicture stored{m_incoming, m_geometry.FrameHeight, m_animation.FrameCount, m_animation.DelayMs};
+    if (m_memory && !m_incoming.isNull()) {
+        *m_memory = {m_incoming, m_geometry.FrameHeight, m_animation.FrameCount, m_animation.DelayMs};
+        m_memoryChanged = true;
+    }
     Leave();
-    if (!memory || stored.Picture.isNull())
-        return;
-    *memory = stored;
+}
+
+void SimTransfer::ReportValidSoon()
+{
     // Writing the memory takes the device a moment; the report follows it,
     // by when the application is back in variable mode.
     QTimer::singleShot(StoreMs, &m_device, [device = &m_device] {

@@ -51,6 +51,8 @@ private:
     bool OnData(const IntelHex::THexRecord &record);
     bool OnRepeat(uint16_t count);
     void StoreReceived();
+    // PVALID follows the memories once the link is back in variable mode.
+    void ReportValidSoon();
 
     void StartSending();
     void QueueNextRecords();
@@ -80,6 +82,8 @@ private:
     QTimer m_eraseTimer;
     int m_eraseRemaining = 0;
     bool m_eraseAccepted = false;
+    // A memory was erased or written during this transfer.
+    bool m_memoryChanged = false;
 
     // Sending.
     bool m_sending = false;

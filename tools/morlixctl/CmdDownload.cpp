@@ -2,16 +2,14 @@
 #include "CtlOutput.h"
 #include "TransferCommand.h"
 #include "transfer/LogoFrameProcess.h"
+#include "transfer/PictureWriter.h"
 #include "transfer/ThreadFrameReceive.h"
 
 #include <QElapsedTimer>
-#include <QFileInfo>
 
 namespace {
 
 const char *const Usage = "usage: download --dest logo:N|anim|frame OUT.bmp [--no-interlace]";
-
-constexpr int JpegQuality = 100;
 
 struct TDownloadArguments
 {
@@ -38,15 +36,6 @@ QString ParseDownloadArguments(const QStringList &arguments, TDownloadArguments 
     return {};
 }
 
-// A bitmap, or a JPEG of the best quality when the name asks for one.
-bool SavePicture(const QImage &picture, const QString &path)
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
-        return picture.save(path, "JPG", JpegQuality);
-    return picture.save(path, "BMP");
-}
-
 } // namespace
 
 int RunDownload(const TCtlOptions &options, const QStringList &arguments)
@@ -70,8 +59,8 @@ int RunDownload(const TCtlOptions &options, const QStringList &arguments)
     if (!RunTransfer(link, receiver))
         return Fail(ExitDeviceFailure, FailureText(receiver));
     const QImage received = picture.BmpProcessed();
-    if (!SavePicture(received, parsed.Output))
-        return Fail(ExitDeviceFailure, QStringLiteral("cannot write %1").arg(parsed.Output));
+    if (const std::optional<QString> error = SavePicture(received, parsed.Output, PictureFormatOf(parsed.Output)))
+        return Fail(ExitDeviceFailure, QStringLiteral("cannot write %1: %2").arg(parsed.Output, *error));
     PrintResult(QStringLiteral("%1: %2 x %3 from %4, %5")
                     .arg(parsed.Output)
                     .arg(received.width())

@@ -60,6 +60,13 @@ private:
     int m_count;
 };
 
+// Whether bit n of a value is set (a memory's "holds a picture" flag, a
+// format's offered rates); bits beyond the value's width are clear.
+constexpr bool BitIsSet(unsigned value, int n)
+{
+    return n >= 0 && n < 32 && (value & (1u << n)) != 0;
+}
+
 // "&&" to "&", for text shown where no accelerator marks are read.
 QString PlainText(const char *caption);
 // The reverse, for operator text put on a button or a menu item: every "&"

@@ -165,11 +165,6 @@ const TItemEntry AspectEntries[] = {{"1:1", 0}, {"Full Screen", 1}, {"Crop", 2}}
 const TItemEntry OverScanEntries[] = {{"Under scan", 0}, {"Over scan", 1}};
 const TItemEntry PedestalEntries[] = {{"NTSC PEDESTAL: Inactive", 0}, {"NTSC PEDESTAL: Active", 1}};
 
-bool BitSet(unsigned mask, uint16_t bit)
-{
-    return bit < 16 && (mask & (1u << bit)) != 0;
-}
-
 } // namespace
 
 const TItemTable ReferenceCaptions(ReferenceEntries);
@@ -220,19 +215,19 @@ int RateItemOfReference(uint16_t reference)
 bool RateOffered(uint16_t format, uint16_t rate)
 {
     const TOutputFormat *row = Format(format);
-    return row && BitSet(row->Rates, rate);
+    return row && BitIsSet(row->Rates, rate);
 }
 
 bool AnalogTypeOffered(uint16_t format, uint16_t type)
 {
     const TOutputFormat *row = Format(format);
-    return row && BitSet(row->AnalogTypes, type);
+    return row && BitIsSet(row->AnalogTypes, type);
 }
 
 bool DigitalTypeOffered(uint16_t format, uint16_t type)
 {
     const TOutputFormat *row = Format(format);
-    return row && BitSet(row->DigitalTypes, type);
+    return row && BitIsSet(row->DigitalTypes, type);
 }
 
 bool PatternHasSettings(uint16_t pattern)
