@@ -162,7 +162,14 @@ void TImageSection::BuildRows()
         widgets.Field = new QLineEdit(group);
         widgets.Field->setObjectName(QStringLiteral("Edit_") + name);
         widgets.Field->setAlignment(Qt::AlignRight);
-        widgets.Field->setReadOnly(!spec.TakesEntry);
+        if (!spec.TakesEntry) {
+            // Shown only: it looks it and takes no focus.
+            widgets.Field->setReadOnly(true);
+            widgets.Field->setFocusPolicy(Qt::NoFocus);
+            QPalette palette = widgets.Field->palette();
+            palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+            widgets.Field->setPalette(palette);
+        }
         widgets.Label->setBuddy(widgets.Field);
         if (row >= FirstReferenceRow)
             PlaceRow(widgets.Label, widgets.Bar, widgets.Field,
