@@ -1,23 +1,11 @@
 #include "SimDevice.h"
 #include "SimFrontPanel.h"
+#include "SimReports.h"
 #include "SimPicture.h"
 #include "TestRegistry.h"
 #include "variables/VariableTable.h"
 
 #include <QtTest>
-
-namespace {
-
-struct Reports
-{
-    explicit Reports(SimDevice &device)
-    {
-        QObject::connect(&device, &SimDevice::Report, &device, [this](const QByteArray &line) { Lines << line; });
-    }
-    QByteArrayList Lines;
-};
-
-} // namespace
 
 // What the simulated device finds in the active input's picture: the clock
 // of the source, where auto centering puts it, and the picture rows' reset.

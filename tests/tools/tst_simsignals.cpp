@@ -1,23 +1,11 @@
 #include "SimDevice.h"
 #include "SimFrontPanel.h"
+#include "SimReports.h"
 #include "SimOptions.h"
 #include "TestRegistry.h"
 #include "variables/VariableTable.h"
 
 #include <QtTest>
-
-namespace {
-
-struct Reports
-{
-    explicit Reports(SimDevice &device)
-    {
-        QObject::connect(&device, &SimDevice::Report, &device, [this](const QByteArray &line) { Lines << line; });
-    }
-    QByteArrayList Lines;
-};
-
-} // namespace
 
 // The simulated inputs: sources the front panel puts on them, what the device
 // measures of the active one, and the delayed, refusable input switch.
