@@ -2,6 +2,7 @@
 
 #include "AppFiles.h"
 #include "ConnectionOverlay.h"
+#include "ConsoleKey.h"
 #include "ConnectionWatch.h"
 #include "DeviceCommands.h"
 #include "DeviceStatus.h"
@@ -39,7 +40,6 @@
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTabWidget>
 #include <QToolBar>
 
@@ -99,8 +99,13 @@ TForm_Main::TForm_Main(const TMainWindowOptions &options, QWidget *parent)
             m_fastTimer.stop();
     });
 
-    auto *consoleKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Insert), this);
-    connect(consoleKey, &QShortcut::activated, this, &TForm_Main::ConsoleKeyPressed);
+    // Created hidden now, so that its log holds what came before it is shown.
+    TConsoleOptions consoleOptions;
+    if (!options.SettingsPath.isEmpty())
+        consoleOptions.FilePath = QFileInfo(options.SettingsPath).dir().filePath(QStringLiteral("Debug2007.ini"));
+    m_console = new TForm_Debug2007(this, consoleOptions);
+    m_console->SetDriver(m_driver.get());
+    new TConsoleKey(this, [this] { return m_consoleKeyArmed; }, [this] { ConsoleKeyPressed(); });
 }
 
 TForm_Main::~TForm_Main()
@@ -354,12 +359,9 @@ void TForm_Main::ConsoleKeyPressed()
 {
     if (!m_consoleKeyArmed)
         return;
-    if (!m_console) {
-        m_console = new TForm_Debug2007(this);
-        m_console->SetDriver(m_driver.get());
-    }
     m_console->show();
     m_console->raise();
+    m_console->activateWindow();
 }
 
 void TForm_Main::QuarterSecondTick()
@@ -421,7 +423,6 @@ void TForm_Main::closeEvent(QCloseEvent *event)
     m_about->close();
     // An EDID choice not applied goes back, as when its window is closed.
     m_edid->close();
-    if (m_console)
-        m_console->close();
+    m_console->close();
     event->accept();
 }

@@ -4,6 +4,7 @@
 #include "MainPages.h"
 #include "Unit_Main.h"
 #include "controls/Unit_GestionSlide.h"
+#include "console/Unit_Debug2007.h"
 #include "dialogs/ContypeCfg.h"
 #include "dialogs/Unit_Pattern_Config.h"
 #include "pages/OutputSection.h"
@@ -46,6 +47,7 @@ QVector<TWindowGrab::TWindow> TWindowGrab::GrabbedWindows()
          }},
         // Opened by the output page itself while a pattern with settings is on.
         {QStringLiteral("pattern-config"), [](TForm_Main &w) -> QWidget * { return w.Output()->PatternWindow(); }},
+        {QStringLiteral("service-console"), [](TForm_Main &w) -> QWidget * { return w.ServiceConsole(); }},
     };
 }
 

@@ -162,11 +162,10 @@ private slots:
         TForm_Main window(TestWindowOptions(dir));
         window.Initialise();
         window.ConsoleKeyPressed();
-        QVERIFY(!window.ServiceConsole());
+        QVERIFY(!window.ServiceConsole()->isVisible());
         emit window.StatusBarPanels()->PointerOver();
         QVERIFY(window.ConsoleKeyArmed());
         window.ConsoleKeyPressed();
-        QVERIFY(window.ServiceConsole());
         QVERIFY(window.ServiceConsole()->isVisible());
     }
 };

@@ -78,6 +78,8 @@ void SimDevice::Write(int varNumber, int element, uint32_t value)
     const int current = m_state.CurrentElement(varNumber);
     const int target = element < 0 ? current : element;
     StoreAndReport(varNumber, target, value);
+    if (SimRegisters::FollowWrite(m_state, varNumber))
+        ReportLine(DATADBG, m_state.Value(DATADBG));
     if (varNumber == ICH)
         m_signals.ActiveInputChanged();
 

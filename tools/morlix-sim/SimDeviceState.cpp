@@ -38,6 +38,8 @@ uint16_t SimDeviceState::Clamp(int varNumber, uint32_t value)
 
 uint16_t SimDeviceState::Value(int varNumber, int element) const
 {
+    if (varNumber == DATADBG)
+        return m_registers.Read(Value(ADDRDBG));
     const QVector<uint16_t> &elements = m_values[varNumber];
     return element >= 0 && element < elements.size() ? elements[element] : 0;
 }
@@ -47,13 +49,18 @@ uint16_t SimDeviceState::Store(int varNumber, int element, uint32_t value)
     QVector<uint16_t> &elements = m_values[varNumber];
     if (element < 0 || element >= elements.size())
         return Value(varNumber, CurrentElement(varNumber));
+    if (varNumber == DATADBG) {
+        m_registers.Write(Value(ADDRDBG), Clamp(varNumber, value));
+        return Value(varNumber);
+    }
     elements[element] = Clamp(varNumber, value);
     return elements[element];
 }
 
 uint16_t SimDeviceState::Restore(int varNumber, int element, uint32_t value)
 {
-    if (value != VarTable[varNumber].Default || element < 0 || element >= m_values[varNumber].size())
+    if (value != VarTable[varNumber].Default || element < 0 || element >= m_values[varNumber].size()
+        || varNumber == DATADBG)
         return Store(varNumber, element, value);
     m_values[varNumber][element] = uint16_t(value);
     return uint16_t(value);

@@ -1,4 +1,6 @@
 #pragma once
+#include "SimRegisters.h"
+
 #include <QVector>
 #include <cstdint>
 
@@ -32,9 +34,17 @@ public:
     // a scalar).
     int CurrentElement(int varNumber) const;
 
-    bool operator==(const SimDeviceState &other) const { return m_values == other.m_values; }
+    // DATADBG is not a value of its own: it is the register ADDRDBG points at.
+    SimRegisters &Registers() { return m_registers; }
+    const SimRegisters &Registers() const { return m_registers; }
+
+    bool operator==(const SimDeviceState &other) const
+    {
+        return m_values == other.m_values && m_registers == other.m_registers;
+    }
     bool operator!=(const SimDeviceState &other) const { return !(*this == other); }
 
 private:
     QVector<QVector<uint16_t>> m_values;
+    SimRegisters m_registers;
 };

@@ -27,6 +27,7 @@ struct OptionSet
     QCommandLineOption NackEvery{"nack-every", "Refuse every Nth transfer record with \".0\".", "N"};
     QCommandLineOption NoAckAfter{"no-ack-after", "Answer no transfer record after the Nth.", "N"};
     QCommandLineOption EraseMs{"erase-ms", "Make an erase take MS milliseconds, with progress reports.", "MS"};
+    QCommandLineOption Storm{"storm", "Report N lines a second, the scalar variables round and round.", "N"};
     QCommandLineOption SwitchMs{"switch-ms", "Time an input switch takes, ICHN to ICH (default 300).", "MS"};
     QCommandLineOption Signal{"signal",
                               "Start with a source on input N of detected format FORMAT (0 to 33); "
@@ -36,7 +37,7 @@ struct OptionSet
     void AddTo(QCommandLineParser &parser) const
     {
         parser.addOptions({Tcp, Udp, Bind, Pty, Serial, Latency, Baud, Silent, DropEvery, NoiseEvery, CloseAfter,
-                           State, Set, Log, OperationStep, NackEvery, NoAckAfter, EraseMs, SwitchMs, Signal});
+                           State, Set, Log, OperationStep, NackEvery, NoAckAfter, EraseMs, SwitchMs, Signal, Storm});
     }
 };
 
@@ -108,7 +109,8 @@ bool SimOptions::Parse(const QStringList &arguments, SimOptions &out, QString *e
         || !ReadNumber(parser, options.NackEvery, large, out.Line.Transfer.NackEvery, error)
         || !ReadNumber(parser, options.NoAckAfter, large, out.Line.Transfer.NoAckAfter, error)
         || !ReadNumber(parser, options.EraseMs, large, out.Line.Transfer.EraseMs, error)
-        || !ReadNumber(parser, options.SwitchMs, large, out.SwitchMs, error))
+        || !ReadNumber(parser, options.SwitchMs, large, out.SwitchMs, error)
+        || !ReadNumber(parser, options.Storm, 100000, out.StormLinesPerSecond, error))
         return false;
     faults.Silent = parser.isSet(options.Silent);
     out.BindAddress = parser.value(options.Bind);

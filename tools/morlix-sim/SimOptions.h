@@ -18,6 +18,7 @@ struct SimOptions
     QStringList Assignments; // --set NAME=VALUE, in order
     bool Log = false;
     int OperationStepMs = 200;
+    int StormLinesPerSecond = 0; // --storm: 0 for none
     int SwitchMs = 300;       // ICHN to ICH
     QStringList Signals;      // --signal N:FORMAT, in order
 

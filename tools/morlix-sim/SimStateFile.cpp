@@ -15,7 +15,7 @@ QStringList Lines(const SimDeviceState &state)
     for (int n = 0; n < VarTableSize; ++n)
         for (int e = 0; e < SimDeviceState::ElementCount(n); ++e)
             lines << Line(state, n, e);
-    return lines;
+    return lines + state.Registers().Lines();
 }
 
 void Apply(SimDeviceState &state, const TVariableAssignment &assignment)
@@ -25,19 +25,30 @@ void Apply(SimDeviceState &state, const TVariableAssignment &assignment)
     state.Restore(address.VarNumber, element, assignment.Value);
 }
 
+namespace {
+bool ApplyLine(SimDeviceState &state, const QString &line, QString *reason)
+{
+    if (SimRegisters::IsLine(line))
+        return state.Registers().ApplyLine(line, reason);
+    TVariableAssignment assignment;
+    if (!VariableAddress::ParseAssignment(line, assignment, reason))
+        return false;
+    Apply(state, assignment);
+    return true;
+}
+} // namespace
+
 bool ApplyLines(SimDeviceState &state, const QStringList &lines, QString *error)
 {
     for (int i = 0; i < lines.size(); ++i) {
         if (lines[i].trimmed().isEmpty())
             continue;
-        TVariableAssignment assignment;
         QString reason;
-        if (!VariableAddress::ParseAssignment(lines[i], assignment, &reason)) {
+        if (!ApplyLine(state, lines[i], &reason)) {
             if (error)
                 *error = QStringLiteral("line %1: %2").arg(i + 1).arg(reason);
             return false;
         }
-        Apply(state, assignment);
     }
     return true;
 }

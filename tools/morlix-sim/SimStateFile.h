@@ -6,7 +6,8 @@
 
 // The device state as text: one NAME=VALUE line per scalar and one
 // NAME[i]=VALUE line per array element, in table order. Used for --state,
-// for the front panel's dump and for --set.
+// for the front panel's dump and for --set; the registers that are not 0
+// follow as REGISTER[address]=VALUE lines.
 namespace SimStateFile {
 
 // "HPOS=1024" or "ILOAD[3]=1".

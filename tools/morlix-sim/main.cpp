@@ -10,6 +10,7 @@
 #include "SimLog.h"
 #include "SimOptions.h"
 #include "SimStateFile.h"
+#include "SimStorm.h"
 #include "TcpEndpoint.h"
 #include "UdpEndpoint.h"
 
@@ -117,6 +118,9 @@ int main(int argc, char **argv)
     QObject::connect(&frontPanel, &SimFrontPanel::QuitRequested, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     QObject::connect(&device, &SimDevice::StoreRequested, [&] { SaveState(options, device.State()); });
+
+    SimStorm storm(device, options.StormLinesPerSecond);
+    storm.Start();
 
     const int status = app.exec();
     SaveState(options, device.State());
