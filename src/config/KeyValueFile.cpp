@@ -78,4 +78,12 @@ QString Value(const QStringList &lines, const QString &key, const QString &fallb
     return fallback;
 }
 
+bool Storable(const QString &text)
+{
+    for (const QChar c : text)
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c.unicode() > 0xFF)
+            return false;
+    return true;
+}
+
 } // namespace KeyValueFile

@@ -26,4 +26,8 @@ bool Write(const QString &path, const QStringList &lines, QString *error = nullp
 QString Value(const QStringList &lines, const QString &key, const QString &fallback = QString(),
               bool *found = nullptr);
 
+// Whether a value can go into such a file and come back the same: no line
+// end, nothing outside Latin-1.
+bool Storable(const QString &text);
+
 } // namespace KeyValueFile

@@ -1,6 +1,8 @@
 #include "OperatorPrompt.h"
 
 #include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
 
 namespace {
 
@@ -29,6 +31,21 @@ TMessageBoxPrompt g_messageBoxes;
 TOperatorPrompt *g_installed = nullptr;
 
 } // namespace
+
+std::optional<QString> TOperatorPrompt::AskText(QWidget *parent, const QString &title, const QString &label,
+                                                const QString &text, QValidator *validator)
+{
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    dialog.setTextValue(text);
+    if (validator)
+        if (auto *edit = dialog.findChild<QLineEdit *>())
+            edit->setValidator(validator);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
+}
 
 TOperatorPrompt &TOperatorPrompt::Instance()
 {

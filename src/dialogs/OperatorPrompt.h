@@ -1,7 +1,9 @@
 #pragma once
 #include <QMessageBox>
 #include <QString>
+#include <optional>
 
+class QValidator;
 class QWidget;
 
 // Every message box and question the windows put to the operator goes through
@@ -16,6 +18,10 @@ public:
     // Shows a message with the given buttons and returns the one pressed.
     virtual QMessageBox::StandardButton Show(QWidget *parent, TKind kind, const QString &text,
                                              QMessageBox::StandardButtons buttons) = 0;
+    // Asks for one line of text, starting from text; nothing when the
+    // operator cancelled. The validator (may be null) refuses keystrokes.
+    virtual std::optional<QString> AskText(QWidget *parent, const QString &title, const QString &label,
+                                           const QString &text, QValidator *validator);
 
     // The prompt the windows use: message boxes, unless a test installed its own.
     static TOperatorPrompt &Instance();

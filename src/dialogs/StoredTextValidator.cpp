@@ -1,11 +1,10 @@
 #include "StoredTextValidator.h"
 
+#include "config/KeyValueFile.h"
+
 bool TStoredTextValidator::Storable(const QString &text)
 {
-    for (const QChar c : text)
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c.unicode() > 0xFF)
-            return false;
-    return true;
+    return KeyValueFile::Storable(text);
 }
 
 QValidator::State TStoredTextValidator::validate(QString &input, int &) const

@@ -27,6 +27,9 @@
 #include "pages/ImageSection.h"
 #include "pages/InputSection.h"
 #include "pages/OutputSection.h"
+#include "pages/ZoomSection.h"
+#include "dialogs/Unit_SaveLoadConfigTotal.h"
+#include "dialogs/Unit_SavePreset.h"
 #include "pages/PageModels.h"
 #include "link/ComDriverMorlix.h"
 #include "variables/Conversion_V2.h"
@@ -194,6 +197,20 @@ void TForm_Main::BuildSections()
     m_output = new TOutputSection(*m_context, output, this);
     m_image = new TImageSection(*m_context, m_pages[PageImage]->Host(), this);
     connect(m_slide, &TGestionSlide::OnFinishSlide, m_output, &TOutputSection::ApplyPatternWindowRule);
+    BuildZoom();
+}
+
+// The zoom page and image page fields, and the presets and progress windows
+// that store, recall, save and load the zoom presets.
+void TForm_Main::BuildZoom()
+{
+    m_zoom = new TZoomSection(*m_context, {m_pages[PageZoom]->Host(), m_pages[PageImage]->Host()}, this);
+    m_configTotal = new TForm_SaveLoadConfigTotal(*m_driver, this);
+    m_presets = new TForm_SavePreset(*m_driver, *m_configTotal, [this] { return m_zoom->Slots(); }, this);
+    connect(m_zoom, &TZoomSection::PresetsRequested, m_presets, &TForm_SavePreset::ShowAtPointer);
+    connect(m_presets, &TForm_SavePreset::PresetCaptionChanged, this,
+            [this](int preset, const QString &caption) { m_names.PresetCaptions[size_t(preset - 1)] = caption; });
+    m_changes->OnChange(ZMINDEX, [this] { m_presets->SetMem(m_driver->GetVar(ZMINDEX)); });
 }
 
 void TForm_Main::BuildCommands()
@@ -270,6 +287,8 @@ void TForm_Main::ShowNames()
     for (size_t i = 0; i < m_names.Audios.size(); ++i)
         m_customize->SetAudioName(int(i + 1), m_names.Audios[i]);
     m_inputSection->ApplyNames(m_names);
+    for (size_t i = 0; i < m_names.PresetCaptions.size(); ++i)
+        m_presets->SetPresetCaption(int(i + 1), m_names.PresetCaptions[i]);
 }
 
 // The window has committed or reverted its edits by the time it hides.

@@ -29,6 +29,9 @@ class TForm_Debug2007;
 class TForm_EDIDDVI;
 class TImageSection;
 class TInputSection;
+class TForm_SaveLoadConfigTotal;
+class TForm_SavePreset;
+class TZoomSection;
 class TGestionSlide;
 class TLanSetup;
 class TLogoLoaderLink;
@@ -112,9 +115,12 @@ public:
     TDeviceStatus *DeviceStatus() const { return m_deviceStatus; }
     TDeviceCommands *Commands() const { return m_commands; }
     TConnectionWatch *ConnectionWatch() const { return m_connectionWatch; }
-    TLogoLoaderLink *LogoLoader() const { return m_logoLoader; }
     TOutputSection *Output() const { return m_output; }
     TImageSection *Image() const { return m_image; }
+    TZoomSection *Zoom() const { return m_zoom; }
+    TForm_SavePreset *Presets() const { return m_presets; }
+    TForm_SaveLoadConfigTotal *ConfigTotal() const { return m_configTotal; }
+    TLogoLoaderLink *LogoLoader() const { return m_logoLoader; }
     TForm_Debug2007 *ServiceConsole() const { return m_console; }
     TLanSetup *LanSetup() const { return m_lanSetup; }
     TForm_EDIDDVI *EdidWindow() const { return m_edid; }
@@ -139,6 +145,7 @@ private:
     void RaiseOverlays();
     void ReportSerialAccess();
     void BuildSections();
+    void BuildZoom();
     void ShowNames();
     void TakeNamesFromCustomize();
     void OpenCustomisation();
@@ -178,9 +185,12 @@ private:
     TDeviceStatus *m_deviceStatus = nullptr;
     TDeviceCommands *m_commands = nullptr;
     TConnectionWatch *m_connectionWatch = nullptr;
-    TLogoLoaderLink *m_logoLoader = nullptr;
     TOutputSection *m_output = nullptr;
     TImageSection *m_image = nullptr;
+    TZoomSection *m_zoom = nullptr;
+    TForm_SaveLoadConfigTotal *m_configTotal = nullptr;
+    TForm_SavePreset *m_presets = nullptr;
+    TLogoLoaderLink *m_logoLoader = nullptr;
     TForm_Debug2007 *m_console = nullptr;
     TLanSetup *m_lanSetup = nullptr;
     TForm_EDIDDVI *m_edid = nullptr;

@@ -274,6 +274,18 @@ void ShowReportedItem(TSmartItems *selector, int item, int subItem)
         selector->ListField()->setToolTip(selector->ListField()->Text());
 }
 
+TSmartItems *NewSmartItems(QWidget *parent, const char *name, const QString &caption, const TItemTable &table,
+                           int style, const QRect &geometry)
+{
+    auto *selector = new TSmartItems(parent);
+    selector->setObjectName(QLatin1String(name));
+    selector->SetCaption(caption);
+    selector->SetStyleType(TSmartItems::TType(style));
+    ApplyEntries(selector, table);
+    selector->setGeometry(geometry);
+    return selector;
+}
+
 void BindSmartItems(const TMainContext &context, TSmartItems *selector, int varNumber, const TItemTable &table)
 {
     TComDriverMorlix &driver = context.Driver;

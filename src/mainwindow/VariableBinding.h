@@ -14,6 +14,7 @@ class QAbstractSpinBox;
 class QComboBox;
 class QLineEdit;
 class QProgressBar;
+class QRect;
 class QSpinBox;
 class QWidget;
 class TComDriver;
@@ -101,6 +102,9 @@ void ApplyEntries(TSmartItems *selector, const TItemTable &table);
 void ShowReportedValue(TSmartItems *selector, const TItemTable &table, uint16_t value, int subItem = -1);
 // The same for an item position; -1 shows nothing selected.
 void ShowReportedItem(TSmartItems *selector, int item, int subItem = -1);
+// A selector with a caption, a style and the table's items, placed.
+TSmartItems *NewSmartItems(QWidget *parent, const char *name, const QString &caption, const TItemTable &table,
+                           int style, const QRect &geometry);
 // A scalar variable whose values are the table's: a plain choice sends the
 // item's value, a report shows the item of the device's value.
 void BindSmartItems(const TMainContext &context, TSmartItems *selector, int varNumber, const TItemTable &table);

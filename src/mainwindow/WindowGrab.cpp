@@ -10,6 +10,8 @@
 #include "pages/OutputSection.h"
 #include "dialogs/Unit_Customize.h"
 #include "dialogs/Unit_EDID_DVI.h"
+#include "dialogs/Unit_SaveLoadConfigTotal.h"
+#include "dialogs/Unit_SavePreset.h"
 #include "dialogs/Unit_lansetup.h"
 #include "LanSetup.h"
 #include "LogoLoaderLink.h"
@@ -40,13 +42,25 @@ QVector<TWindowGrab::TWindow> TWindowGrab::GrabbedWindows()
              w.EdidWindow()->Open();
              return w.EdidWindow();
          }},
+        // Opened by the output page itself while a pattern with settings is on.
+        {QStringLiteral("pattern-config"), [](TForm_Main &w) -> QWidget * { return w.Output()->PatternWindow(); }},
+        // Opened by the zoom page's "Preset (Load && Save)".
+        {QStringLiteral("presets"),
+         [](TForm_Main &w) -> QWidget * {
+             w.Presets()->ShowAtPointer();
+             return w.Presets();
+         }},
+        // Shown modally while a sequence runs.
+        {QStringLiteral("config-progress"),
+         [](TForm_Main &w) -> QWidget * {
+             w.ConfigTotal()->show();
+             return w.ConfigTotal();
+         }},
         {QStringLiteral("loader"),
          [](TForm_Main &w) -> QWidget * {
              w.LogoLoader()->Prepare();
              return w.LogoLoader()->Loader();
          }},
-        // Opened by the output page itself while a pattern with settings is on.
-        {QStringLiteral("pattern-config"), [](TForm_Main &w) -> QWidget * { return w.Output()->PatternWindow(); }},
         {QStringLiteral("service-console"), [](TForm_Main &w) -> QWidget * { return w.ServiceConsole(); }},
     };
 }

@@ -33,6 +33,13 @@ public:
         return QMessageBox::NoButton;
     }
 
+    std::optional<QString> AskText(QWidget *, const QString &title, const QString &label, const QString &text,
+                                   QValidator *) override
+    {
+        asked.append({Question, title + QLatin1String(": ") + label, QMessageBox::Ok | QMessageBox::Cancel});
+        return textAnswer ? textAnswer(label, text) : std::nullopt;
+    }
+
     QStringList Texts() const
     {
         QStringList texts;
@@ -43,5 +50,7 @@ public:
 
     // The answer to give; when unset, Ok or Yes, whichever is offered.
     std::function<QMessageBox::StandardButton(const TAsked &)> answer;
+    // The text a text question returns; when unset, the operator cancels.
+    std::function<std::optional<QString>(const QString &label, const QString &text)> textAnswer;
     QList<TAsked> asked;
 };

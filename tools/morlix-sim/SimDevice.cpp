@@ -30,7 +30,7 @@ SimDevice::SimDevice(QObject *parent) : QObject(parent)
 
 void SimDevice::Execute(const SimCommand &command)
 {
-    if (command.VarNumber < 0 || command.VarNumber >= VarTableSize)
+    if (command.VarNumber < 0 || command.VarNumber >= VarTableSize || Ignores(command))
         return;
     if (command.HasValue)
         Write(command.VarNumber, -1, command.Value);
@@ -220,6 +220,9 @@ void SimDevice::OnOperationFinished(int varNumber)
         break;
     case LANRESET:
         ResetAndReport(LANENABLE, LANPROTOCOL);
+        break;
+    case POSMEMORYRESET:
+        ResetZoomPresets();
         break;
     default:
         // The remaining operations act on parts of the device the simulator

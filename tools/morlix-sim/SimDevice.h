@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QSet>
 
 // The device's side of the text protocol: it executes the application's
 // commands on its state and answers with report lines ("RX1024", without
@@ -27,6 +28,9 @@ public:
     SimSignals &Signals() { return m_signals; }
 
     void Execute(const SimCommand &command);
+    // Writes of these variables are neither applied nor answered (--ignore),
+    // as by a device that lost them; requests are still answered.
+    void SetIgnoredWrites(const QSet<int> &varNumbers) { m_ignoredWrites = varNumbers; }
 
     // A change from the front panel: the same behaviour as a write from the
     // link. element -1 is the scalar, or the element the index selects now;
@@ -55,6 +59,8 @@ private:
     void RestoreIndexes();
     void ReportWhole(int varNumber);
     void ResetAndReport(int first, int last);
+    void ResetZoomPresets();
+    bool Ignores(const SimCommand &command) const;
 
     void OnOperationBegun(int varNumber);
     void OnOperationProgressed(int varNumber, int kind, int percent);
@@ -65,4 +71,5 @@ private:
     SimPictureMemories m_pictures;
     SimOutput m_output;
     SimSignals m_signals{*this};
+    QSet<int> m_ignoredWrites;
 };

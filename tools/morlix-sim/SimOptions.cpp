@@ -1,5 +1,6 @@
 #include "SimOptions.h"
 #include "variables/VariableAddress.h"
+#include "variables/VariableTable.h"
 
 #include <QCommandLineParser>
 #include <QHostAddress>
@@ -33,11 +34,13 @@ struct OptionSet
                               "Start with a source on input N of detected format FORMAT (0 to 33); "
                               "N:FORMAT:hdcp for an HDCP source; repeatable.",
                               "N:FORMAT"};
+    QCommandLineOption Ignore{"ignore", "Leave writes of variable VAR unanswered and unapplied; repeatable.", "VAR"};
 
     void AddTo(QCommandLineParser &parser) const
     {
         parser.addOptions({Tcp, Udp, Bind, Pty, Serial, Latency, Baud, Silent, DropEvery, NoiseEvery, CloseAfter,
-                           State, Set, Log, OperationStep, NackEvery, NoAckAfter, EraseMs, SwitchMs, Signal, Storm});
+                           State, Set, Log, OperationStep, NackEvery, NoAckAfter, EraseMs, SwitchMs, Signal, Storm,
+                           Ignore});
     }
 };
 
@@ -141,6 +144,15 @@ bool SimOptions::Parse(const QStringList &arguments, SimOptions &out, QString *e
             return false;
         }
         out.Signals << source;
+    }
+    for (const QString &name : parser.values(options.Ignore)) {
+        const int varNumber = VariableAddress::VarNumberOf(name);
+        if (varNumber == NoVar) {
+            if (error)
+                *error = QStringLiteral("--ignore needs a variable name or number, not %1").arg(name);
+            return false;
+        }
+        out.IgnoredWrites.insert(varNumber);
     }
     if (!out.HasTransport()) {
         if (error)

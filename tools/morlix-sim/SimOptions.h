@@ -1,6 +1,7 @@
 #pragma once
 #include "SimLink.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -21,6 +22,7 @@ struct SimOptions
     int StormLinesPerSecond = 0; // --storm: 0 for none
     int SwitchMs = 300;       // ICHN to ICH
     QStringList Signals;      // --signal N:FORMAT, in order
+    QSet<int> IgnoredWrites;  // --ignore VAR
 
     bool HasTransport() const { return TcpPort || UdpPort || !PtyPath.isEmpty() || !SerialDevice.isEmpty(); }
 

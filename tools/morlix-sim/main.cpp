@@ -87,6 +87,7 @@ int main(int argc, char **argv)
     SimDevice device;
     device.Operations().SetStepInterval(options.OperationStepMs);
     device.Signals().SetSwitchDelay(options.SwitchMs);
+    device.SetIgnoredWrites(options.IgnoredWrites);
     if (!PrepareState(options, device.State(), &error)) {
         PrintLine(stderr, QStringLiteral("morlix-sim: %1").arg(error));
         return 1;

@@ -18,6 +18,13 @@ const TCtlCommand CommandTable[] = {
      "converts FILE as the loader window would and sends it to a logo or frame memory of the device", RunUpload},
     {"download", "download --dest logo:N|anim|frame OUT.bmp [--no-interlace]",
      "reads a stored logo or frame back from the device into a bitmap (a JPEG for .jpg)", RunDownload},
+    {"config", "config save FILE.mlx [--caption N=TEXT]... | config load FILE.mlx [--tick MS]",
+     "save: reads the zoom in use and presets 1 to 8 and writes them with the captions (empty unless given) as a "
+     "configuration file; load: checks the file, then sends presets 1 to 8 one step per tick (400 ms unless "
+     "--tick) and prints the file's captions as CAPTION N=TEXT; the zoom in use is left as it was", RunConfig},
+    {"preset", "preset store|recall N [--tick MS]",
+     "store: copies the zoom in use into preset N (1 to 8); recall: copies preset N into the zoom in use; "
+     "one step per tick (400 ms unless --tick)", RunPreset},
 };
 // clang-format on
 

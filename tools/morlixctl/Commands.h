@@ -27,3 +27,5 @@ int RunRaw(const TCtlOptions &options, const QStringList &arguments);
 int RunConvert(const TCtlOptions &options, const QStringList &arguments);
 int RunUpload(const TCtlOptions &options, const QStringList &arguments);
 int RunDownload(const TCtlOptions &options, const QStringList &arguments);
+int RunConfig(const TCtlOptions &options, const QStringList &arguments);
+int RunPreset(const TCtlOptions &options, const QStringList &arguments);

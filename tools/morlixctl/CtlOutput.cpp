@@ -1,6 +1,12 @@
 #include "CtlOutput.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <unistd.h>
+
+namespace {
+constexpr int ProgressBarWidth = 30;
+} // namespace
 
 void PrintResult(const QString &line)
 {
@@ -23,4 +29,23 @@ int Fail(int exitCode, const QString &message)
 {
     PrintError(message);
     return exitCode;
+}
+
+bool ProgressOnTerminal()
+{
+    return isatty(STDERR_FILENO);
+}
+
+void DrawProgressBar(int percent, const QString &after)
+{
+    const int filled = std::clamp(percent, 0, 100) * ProgressBarWidth / 100;
+    std::fprintf(stderr, "\r[%s%s] %s", QByteArray(filled, '#').constData(),
+                 QByteArray(ProgressBarWidth - filled, ' ').constData(), after.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+void EndProgressBar()
+{
+    std::fprintf(stderr, "\n");
+    std::fflush(stderr);
 }

@@ -18,3 +18,10 @@ void PrintError(const QString &message);
 // PrintError, then the exit code, for "return Fail(...)".
 int Fail(int exitCode, const QString &message);
 
+
+// Whether progress is drawn: only when standard error is a terminal.
+bool ProgressOnTerminal();
+// Redraws the progress line on standard error: "[####    ] " and after.
+void DrawProgressBar(int percent, const QString &after);
+// Ends the progress line.
+void EndProgressBar();

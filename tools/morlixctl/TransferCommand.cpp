@@ -1,5 +1,7 @@
 #include "TransferCommand.h"
 
+#include "CtlOutput.h"
+
 #include "transfer/PictureLimits.h"
 #include "transfer/TransferMode.h"
 #include "transfer/TransferRecords.h"
@@ -7,20 +9,14 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
-#include <cstdio>
-#include <unistd.h>
 
 namespace {
 
-constexpr int ProgressBarWidth = 30;
 constexpr int WatchIntervalMs = 50;
 
 void DrawProgress(int written, int erased)
 {
-    const int filled = written * ProgressBarWidth / 100;
-    std::fprintf(stderr, "\r[%s%s] %3d%% written, %3d%% erased", QByteArray(filled, '#').constData(),
-                 QByteArray(ProgressBarWidth - filled, ' ').constData(), written, erased);
-    std::fflush(stderr);
+    DrawProgressBar(written, QString::asprintf("%3d%% written, %3d%% erased", written, erased));
 }
 
 // "logo:N" (N from 1 to 4), "anim" or "frame"; nothing for anything else.
@@ -72,7 +68,7 @@ bool RunTransfer(TCtlLink &link, TThreadFrame &thread)
 
     // The worker carries its calls to the link to this thread: the event loop
     // must run, and nothing here may sleep.
-    const bool drawing = isatty(STDERR_FILENO);
+    const bool drawing = ProgressOnTerminal();
     QEventLoop loop;
     QTimer watch;
     int shownWritten = -1;
@@ -89,7 +85,7 @@ bool RunTransfer(TCtlLink &link, TThreadFrame &thread)
     watch.start(WatchIntervalMs);
     loop.exec();
     if (drawing)
-        std::fprintf(stderr, "\n");
+        EndProgressBar();
     return thread.Succeeded();
 }
 

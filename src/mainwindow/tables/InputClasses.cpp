@@ -63,4 +63,10 @@ bool TypeIsDvi(uint16_t type)
     return type >= 8 && type <= 11;
 }
 
+bool IsWideScreenFormat(uint16_t detectedFormat)
+{
+    return detectedFormat == 9 || (detectedFormat >= 11 && detectedFormat <= 15)
+           || (detectedFormat >= 24 && detectedFormat <= 32);
+}
+
 } // namespace InputClasses

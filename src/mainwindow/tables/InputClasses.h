@@ -31,4 +31,9 @@ bool TypeSkipsPulldown(uint16_t type);
 // Types 8 to 11 (DVI) have no blanking adjust.
 bool TypeIsDvi(uint16_t type);
 
+// The wide screen detected formats ("480p", "720p", "1035i", "1080i",
+// "1080p", "1080sf" and the wide computer formats): the zoom preview's black
+// bands read it.
+bool IsWideScreenFormat(uint16_t detectedFormat);
+
 } // namespace InputClasses
