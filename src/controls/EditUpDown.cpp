@@ -160,7 +160,7 @@ QString TEditUpDown::PositionToText(int32_t position) const
 }
 
 // Each mode reads a number back to a position that shows that number again.
-int32_t TEditUpDown::DisplayToPosition(double displayValue) const
+int64_t TEditUpDown::UnclampedPosition(double displayValue) const
 {
     const double displayRange = m_affichageMax - m_affichageMin;
     if (displayRange == 0.0 || !std::isfinite(displayValue))
@@ -184,7 +184,12 @@ int32_t TEditUpDown::DisplayToPosition(double displayValue) const
         c = std::nearbyint(c);
         break;
     }
-    return ClampPosition(int64_t(std::max<double>(INT32_MIN, std::min<double>(INT32_MAX, c))), m_min, m_max);
+    return int64_t(std::max<double>(INT32_MIN, std::min<double>(INT32_MAX, c)));
+}
+
+int32_t TEditUpDown::DisplayToPosition(double displayValue) const
+{
+    return ClampPosition(UnclampedPosition(displayValue), m_min, m_max);
 }
 
 void TEditUpDown::ShowPosition()
@@ -331,7 +336,7 @@ void TEditUpDown::ReadTypedText()
     bool ok = true;
     const double value = number.isEmpty() ? m_affichageMin : number.toDouble(&ok);
     if (ok)
-        m_pending = DisplayToPosition(value);
+        m_pending = m_clampTypedEntries ? DisplayToPosition(value) : int32_t(UnclampedPosition(value));
     else
         m_pending.reset();
 }

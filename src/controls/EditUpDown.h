@@ -44,6 +44,11 @@ public:
     bool IncrementAuto() const { return m_incrementAuto; }
     void SetIncrementAuto(bool automatic);
 
+    // Typed numbers outside Min..Max are brought to the nearest end (the
+    // default), or reported as typed, for an owner that refuses them.
+    bool ClampTypedEntries() const { return m_clampTypedEntries; }
+    void SetClampTypedEntries(bool clamp) { m_clampTypedEntries = clamp; }
+
     bool ReadOnly() const { return isReadOnly(); }
     void SetReadOnly(bool readOnly) { setReadOnly(readOnly); }
     QColor Color() const;
@@ -84,6 +89,7 @@ private:
     void ResetStep();
     void UpdateBaseStep();
     void ShowPosition();
+    int64_t UnclampedPosition(double displayValue) const;
     static bool LeavesTextAlone(const QKeyEvent *event);
 
     TUserEventFlag m_userEvent;
@@ -97,6 +103,7 @@ private:
     TArronditOrFloat m_rounding = _Inferieur;
     bool m_delLastZero = true;
     bool m_incrementAuto = false;
+    bool m_clampTypedEntries = true;
     int32_t m_baseStep = 1;
     int32_t m_step = 1;
     QTimer m_accelerationTimer;

@@ -2,6 +2,7 @@
 
 #include "StatusTicker.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QStyle>
 
@@ -14,15 +15,24 @@ TMainStatusBar::TMainStatusBar(QWidget *parent) : QStatusBar(parent)
     QFont small = font();
     small.setPixelSize(10);
     setFont(small);
+    // Side by side as the panels of one bar: the bar's own spacing between
+    // widgets would push the last panel past the window's edge.
+    auto *row = new QWidget(this);
+    row->setObjectName(QStringLiteral("StatusPanels"));
+    row->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    addWidget(row);
     for (size_t i = 0; i < m_panels.size(); ++i) {
-        auto *label = new QLabel(this);
+        auto *label = new QLabel(row);
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         label->setFixedWidth(PanelWidths[i]);
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         label->setMouseTracking(true);
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
-        addWidget(label);
+        layout->addWidget(label);
         m_panels[i] = label;
     }
     SetPanelText(ConnectionPanel, QStringLiteral("Device not connected"));
@@ -49,6 +59,16 @@ void TMainStatusBar::SetConnectedIcon(bool connected)
     m_panels[IconPanel]->setPixmap(style()->standardIcon(icon).pixmap(12, 12));
 }
 
+void TMainStatusBar::SetPanelPicture(TPanel panel, const QPixmap &picture)
+{
+    m_panels[panel]->setPixmap(picture);
+}
+
+QPixmap TMainStatusBar::PanelPicture(TPanel panel) const
+{
+    return m_panels[panel]->pixmap();
+}
+
 void TMainStatusBar::mouseMoveEvent(QMouseEvent *event)
 {
     emit PointerOver();
@@ -64,7 +84,9 @@ void TMainStatusBar::resizeEvent(QResizeEvent *event)
 void TMainStatusBar::PlaceTicker()
 {
     // Over panel 5, inside its frame.
-    const int left = m_panels[TickerPanel]->geometry().left();
+    int left = m_panels[IconPanel]->parentWidget()->x();
+    for (int panel = IconPanel; panel < TickerPanel; ++panel)
+        left += PanelWidths[size_t(panel)];
     m_ticker->setGeometry(left + 2, 4, PanelWidths[TickerPanel] - 2, qMax(1, height() - 1 - 4));
     m_ticker->raise();
 }

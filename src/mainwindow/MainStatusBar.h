@@ -3,6 +3,7 @@
 #include <array>
 
 class QLabel;
+class QPixmap;
 class TStatusTicker;
 
 // The main window's status bar: seven panels of fixed width (connection icon,
@@ -20,6 +21,9 @@ public:
     void SetPanelText(TPanel panel, const QString &text);
     QString PanelText(TPanel panel) const;
     void SetConnectedIcon(bool connected);
+    // A picture in a panel (the audio indicator's).
+    void SetPanelPicture(TPanel panel, const QPixmap &picture);
+    QPixmap PanelPicture(TPanel panel) const;
     bool ConnectedIconShown() const { return m_connectedIcon; }
     TStatusTicker *Ticker() const { return m_ticker; }
 

@@ -24,6 +24,7 @@
 #include "dialogs/OperatorPrompt.h"
 #include "dialogs/Unit_Customize.h"
 #include "dialogs/Unit_EDID_DVI.h"
+#include "pages/AudioSection.h"
 #include "pages/ImageSection.h"
 #include "pages/InputSection.h"
 #include "pages/OutputSection.h"
@@ -197,6 +198,9 @@ void TForm_Main::BuildSections()
     m_output = new TOutputSection(*m_context, output, this);
     m_image = new TImageSection(*m_context, m_pages[PageImage]->Host(), this);
     connect(m_slide, &TGestionSlide::OnFinishSlide, m_output, &TOutputSection::ApplyPatternWindowRule);
+    m_audio = new TAudioSection(*m_context,
+                                {m_pages[PageAudio]->Host(), m_pages[PageInput], m_inputSection, m_slide, m_statusBar},
+                                this);
     BuildZoom();
 }
 
@@ -233,6 +237,7 @@ void TForm_Main::BuildCommands()
     // The recent pictures' list lives beside the settings file.
     m_logoLoader = new TLogoLoaderLink(*m_context, this, m_toolBar,
                                        QFileInfo(m_settingsPath).absoluteDir().filePath(QStringLiteral("ImagesFile.ini")));
+    m_audio->AddMuteButton(m_toolBar);
 }
 
 void TForm_Main::BuildStatus()
@@ -387,6 +392,7 @@ void TForm_Main::QuarterSecondTick()
 {
     m_connectionWatch->RefreshIndication();
     m_inputSection->BlinkTick();
+    m_audio->IndicatorTick();
 }
 
 void TForm_Main::OneSecondTick()

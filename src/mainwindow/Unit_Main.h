@@ -15,6 +15,7 @@ class QGroupBox;
 class QPushButton;
 class QTabWidget;
 class QToolBar;
+class TAudioSection;
 class TCheckSum_Halvor;
 class TComDriverMorlix;
 class TConTypeCfgForm;
@@ -121,6 +122,7 @@ public:
     TForm_SavePreset *Presets() const { return m_presets; }
     TForm_SaveLoadConfigTotal *ConfigTotal() const { return m_configTotal; }
     TLogoLoaderLink *LogoLoader() const { return m_logoLoader; }
+    TAudioSection *Audio() const { return m_audio; }
     TForm_Debug2007 *ServiceConsole() const { return m_console; }
     TLanSetup *LanSetup() const { return m_lanSetup; }
     TForm_EDIDDVI *EdidWindow() const { return m_edid; }
@@ -191,6 +193,7 @@ private:
     TForm_SaveLoadConfigTotal *m_configTotal = nullptr;
     TForm_SavePreset *m_presets = nullptr;
     TLogoLoaderLink *m_logoLoader = nullptr;
+    TAudioSection *m_audio = nullptr;
     TForm_Debug2007 *m_console = nullptr;
     TLanSetup *m_lanSetup = nullptr;
     TForm_EDIDDVI *m_edid = nullptr;

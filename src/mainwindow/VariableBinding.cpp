@@ -58,55 +58,70 @@ void OnReport(const TMainContext &context, int varNumber, std::function<void()> 
     context.Changes.OnChange(varNumber, std::move(show));
 }
 
-void BindSlider(const TMainContext &context, QAbstractSlider *slider, int varNumber)
+void BindSlider(const TMainContext &context, QAbstractSlider *slider, int varNumber, TSliderSense sense)
 {
     TComDriverMorlix &driver = context.Driver;
     ApplyRange(slider, driver, varNumber);
-    SendOperatorMoves(driver, slider, varNumber, TSliderEnds::Send);
+    const auto valueAt = SliderMapping(driver, varNumber, sense);
+    SendOperatorMoves(driver, slider, varNumber, TSliderEnds::Send, sense);
     QPointer<QAbstractSlider> guarded(slider);
-    OnReport(context, varNumber, [guarded, &driver, varNumber] {
+    OnReport(context, varNumber, [guarded, &driver, varNumber, valueAt] {
         if (!guarded)
             return;
         const QSignalBlocker block(guarded);
-        guarded->setValue(driver.GetVar(varNumber));
+        // The mapping is its own inverse.
+        guarded->setValue(valueAt(driver.GetVar(varNumber)));
     });
 }
 
-void SendOperatorMoves(TComDriver &driver, QAbstractSlider *slider, int varNumber, TSliderEnds ends)
+std::function<uint16_t(int)> SliderMapping(const TComDriver &driver, int varNumber, TSliderSense sense)
+{
+    const int mirror = sense == TSliderSense::Inverted ? driver.GetVarMin(varNumber) + driver.GetVarMax(varNumber) : 0;
+    // Its own inverse: it maps a value to its position as well.
+    return [mirror, sense](int position) {
+        return uint16_t(sense == TSliderSense::Inverted ? mirror - position : position);
+    };
+}
+
+void SendOperatorMoves(TComDriver &driver, QAbstractSlider *slider, int varNumber, TSliderEnds ends,
+                       TSliderSense sense)
 {
     // Only the operator's actions send: valueChanged would also fire when a
     // range clamps the value, and a report sets the slider with its signals
     // blocked, so it never echoes back. The actions carry the new position
     // before it becomes the value.
-    auto showDevice = [slider, &driver, varNumber] {
+    const auto valueAt = SliderMapping(driver, varNumber, sense);
+    auto showDevice = [slider, &driver, varNumber, valueAt] {
         const QSignalBlocker block(slider);
-        slider->setValue(driver.GetVar(varNumber));
+        slider->setValue(valueAt(driver.GetVar(varNumber)));
     };
-    QObject::connect(slider, &QAbstractSlider::actionTriggered, slider, [slider, &driver, varNumber, ends](int action) {
-        switch (action) {
-        case QAbstractSlider::SliderNoAction:
-            return;
-        case QAbstractSlider::SliderMove:
-            // With the thumb held this is a drag, sent by sliderMoved; without,
-            // the wheel (or the release of a drag the value lags behind).
-            if (slider->isSliderDown())
-                return;
-            break;
-        case QAbstractSlider::SliderToMinimum:
-        case QAbstractSlider::SliderToMaximum:
-            if (ends == TSliderEnds::ShowDevice) {
-                // The value the action is about to take.
-                slider->setSliderPosition(driver.GetVar(varNumber));
-                return;
-            }
-            break;
-        default:
-            break;
-        }
-        driver.SendVar(varNumber, uint16_t(slider->sliderPosition()));
-    });
+    QObject::connect(slider, &QAbstractSlider::actionTriggered, slider,
+                     [slider, &driver, varNumber, ends, valueAt](int action) {
+                         switch (action) {
+                         case QAbstractSlider::SliderNoAction:
+                             return;
+                         case QAbstractSlider::SliderMove:
+                             // With the thumb held this is a drag, sent by sliderMoved;
+                             // without, the wheel (or the release of a drag the value
+                             // lags behind).
+                             if (slider->isSliderDown())
+                                 return;
+                             break;
+                         case QAbstractSlider::SliderToMinimum:
+                         case QAbstractSlider::SliderToMaximum:
+                             if (ends == TSliderEnds::ShowDevice) {
+                                 // The value the action is about to take.
+                                 slider->setSliderPosition(valueAt(driver.GetVar(varNumber)));
+                                 return;
+                             }
+                             break;
+                         default:
+                             break;
+                         }
+                         driver.SendVar(varNumber, valueAt(slider->sliderPosition()));
+                     });
     QObject::connect(slider, &QAbstractSlider::sliderMoved, slider,
-                     [&driver, varNumber](int position) { driver.SendVar(varNumber, uint16_t(position)); });
+                     [&driver, varNumber, valueAt](int position) { driver.SendVar(varNumber, valueAt(position)); });
     if (ends == TSliderEnds::ShowDevice)
         QObject::connect(slider, &QAbstractSlider::sliderReleased, slider, showDevice);
 }
@@ -157,7 +172,7 @@ void BindToggle(const TMainContext &context, QAbstractButton *button, int varNum
     QObject::connect(button, &QAbstractButton::clicked, button, [button, &driver, varNumber] {
         const QSignalBlocker block(button);
         button->setChecked(driver.GetVar(varNumber) != 0);
-        driver.SendVar(varNumber, uint16_t((driver.GetVar(varNumber) % 128) ^ 1));
+        SendToggle(driver, varNumber);
     });
     QPointer<QAbstractButton> guarded(button);
     OnReport(context, varNumber, [guarded, &driver, varNumber] {
@@ -166,6 +181,11 @@ void BindToggle(const TMainContext &context, QAbstractButton *button, int varNum
         const QSignalBlocker block(guarded);
         guarded->setChecked(driver.GetVar(varNumber) != 0);
     });
+}
+
+void SendToggle(TComDriver &driver, int varNumber)
+{
+    driver.SendVar(varNumber, uint16_t((driver.GetVar(varNumber) % 128) ^ 1));
 }
 
 QString OutOfTableMessage()
@@ -207,15 +227,16 @@ void SendElements(TComDriver &driver, int indexVar, uint16_t index, TIndexWrite 
         driver.SendVar(write.VarNumber, write.Value);
 }
 
-void OnItemChosen(TSmartItems *selector, std::function<void(int item)> choose)
+void OnItemChosen(TSmartItems *selector, std::function<void(int item)> choose, TChoiceButtons buttons)
 {
     // An item with sub-items reports itself with the middle button when its
     // list opens: the choice is then made among the sub-items.
-    QObject::connect(selector, &TSmartItems::OnSmartItemsClickChange, selector,
-                     [choose](TSmartItems *, Qt::MouseButton button, bool userEvent, int item, const QString &) {
-                         if (userEvent && button == Qt::LeftButton)
-                             choose(item);
-                     });
+    QObject::connect(
+        selector, &TSmartItems::OnSmartItemsClickChange, selector,
+        [choose, buttons](TSmartItems *, Qt::MouseButton button, bool userEvent, int item, const QString &) {
+            if (userEvent && (button == Qt::LeftButton || buttons == TChoiceButtons::Any))
+                choose(item);
+        });
 }
 
 void OnSubItemChosen(TSmartItems *selector, std::function<void(int item, int subItem)> choose)
@@ -286,13 +307,17 @@ TSmartItems *NewSmartItems(QWidget *parent, const char *name, const QString &cap
     return selector;
 }
 
-void BindSmartItems(const TMainContext &context, TSmartItems *selector, int varNumber, const TItemTable &table)
+void BindSmartItems(const TMainContext &context, TSmartItems *selector, int varNumber, const TItemTable &table,
+                    TChoiceButtons buttons)
 {
     TComDriverMorlix &driver = context.Driver;
-    OnItemChosen(selector, [selector, &driver, varNumber, table](int item) {
-        if (const std::optional<uint16_t> value = ChosenValue(selector, table, item))
-            driver.SendVar(varNumber, *value);
-    });
+    OnItemChosen(
+        selector,
+        [selector, &driver, varNumber, table](int item) {
+            if (const std::optional<uint16_t> value = ChosenValue(selector, table, item))
+                driver.SendVar(varNumber, *value);
+        },
+        buttons);
     QPointer<TSmartItems> guarded(selector);
     OnReport(context, varNumber, [guarded, &driver, varNumber, table] {
         if (guarded)

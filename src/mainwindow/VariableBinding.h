@@ -45,8 +45,12 @@ void OnReport(const TMainContext &context, int varNumber, std::function<void()> 
 
 // Slider: range from the table; the operator's steps, page clicks, keys,
 // wheel and drags send the position (setting a value or a range sends
-// nothing); a report moves it back to the device's value.
-void BindSlider(const TMainContext &context, QAbstractSlider *slider, int varNumber);
+// nothing); a report moves it back to the device's value. An inverted slider
+// stands at minimum + maximum - value (a vertical bar whose top is the
+// maximum).
+enum class TSliderSense { Direct, Inverted };
+void BindSlider(const TMainContext &context, QAbstractSlider *slider, int varNumber,
+                TSliderSense sense = TSliderSense::Direct);
 
 // The writing half of a slider alone, for a page whose report shows more than
 // the slider. Steps, page clicks, keys, the wheel and every position of a
@@ -54,7 +58,10 @@ void BindSlider(const TMainContext &context, QAbstractSlider *slider, int varNum
 // (Home, End) and the end of a drag send nothing, and the slider shows the
 // device's value again rather than a position never sent.
 enum class TSliderEnds { Send, ShowDevice };
-void SendOperatorMoves(TComDriver &driver, QAbstractSlider *slider, int varNumber, TSliderEnds ends);
+void SendOperatorMoves(TComDriver &driver, QAbstractSlider *slider, int varNumber, TSliderEnds ends,
+                       TSliderSense sense = TSliderSense::Direct);
+// The value a slider position stands for; also the position of a value.
+std::function<uint16_t(int position)> SliderMapping(const TComDriver &driver, int varNumber, TSliderSense sense);
 
 // A text field the operator types an entry into. Enter hands the text to
 // enter(), which sends what it accepts and returns false for an entry it
@@ -65,6 +72,8 @@ void BindTextEntry(QLineEdit *field, std::function<bool(const QString &text)> en
 // On/off button: clicking sends (cached value mod 128) xor 1; it shows pressed
 // while the device reports a non-zero value.
 void BindToggle(const TMainContext &context, QAbstractButton *button, int varNumber);
+// The write of an on/off command: (cached value mod 128) xor 1.
+void SendToggle(TComDriver &driver, int varNumber);
 
 // Selector whose item positions stand for device values through a table. A
 // position outside the table warns and sends nothing: a guessed 0 would
@@ -86,10 +95,13 @@ void SendElements(TComDriver &driver, int indexVar, uint16_t index, TIndexWrite 
                   std::initializer_list<TElementWrite> writes);
 
 // TSmartItems, the operator's choices only. choose(item) runs for a plain
-// choice: the primary button, an item that opens no sub-item list, and a
-// user event (never the program setting an index). choose(item, subItem)
-// runs for a sub-item chosen with the primary button.
-void OnItemChosen(TSmartItems *selector, std::function<void(int item)> choose);
+// choice: the primary button (or any button, for selectors whose items open
+// nothing else), an item that opens no sub-item list, and a user event
+// (never the program setting an index). choose(item, subItem) runs for a
+// sub-item chosen with the primary button.
+enum class TChoiceButtons { Primary, Any };
+void OnItemChosen(TSmartItems *selector, std::function<void(int item)> choose,
+                  TChoiceButtons buttons = TChoiceButtons::Primary);
 void OnSubItemChosen(TSmartItems *selector, std::function<void(int item, int subItem)> choose);
 // The device value of a chosen position; a position outside the table warns
 // "ItemIndex out about Tab: 0 will be send" and gives nothing to send.
@@ -107,7 +119,8 @@ TSmartItems *NewSmartItems(QWidget *parent, const char *name, const QString &cap
                            int style, const QRect &geometry);
 // A scalar variable whose values are the table's: a plain choice sends the
 // item's value, a report shows the item of the device's value.
-void BindSmartItems(const TMainContext &context, TSmartItems *selector, int varNumber, const TItemTable &table);
+void BindSmartItems(const TMainContext &context, TSmartItems *selector, int varNumber, const TItemTable &table,
+                    TChoiceButtons buttons = TChoiceButtons::Primary);
 
 // Whether an operator's entry lies in the variable's GetVarMin..GetVarMax.
 bool AcceptsEntry(const TComDriver &driver, int varNumber, int64_t value);

@@ -213,7 +213,7 @@ private slots:
             if (!action->isSeparator())
                 hints << action->toolTip();
         QCOMPARE(hints, (QStringList{"RS232/LAN Setup", "Auto-setting", "Key locking", "Stand by",
-                                     "Erase all memories", "Default values", "Transfert", "About ..."}));
+                                     "Erase all memories", "Default values", "Transfert", "About ...", "Mute"}));
         QVERIFY(!m_window->findChild<QToolBar *>("ToolBar_File")->isEnabled());
     }
 };

@@ -20,7 +20,8 @@ private slots:
         TScriptedPrompt prompt;
         QTemporaryDir dir;
         FakeMorlix device;
-        device.resendLines = {"IC1"};
+        // Input 1 with an audio source, so that every page is offered.
+        device.resendLines = {"IC1", "IP1", "Ip1", "IA1"};
         TForm_Main window(TestWindowOptions(dir));
         window.Initialise();
         window.show();

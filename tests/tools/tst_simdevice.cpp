@@ -84,7 +84,8 @@ private slots:
         QTest::newRow("standby") << QByteArray("2wS") << QByteArrayList{"wS2", "ws1"};
         QTest::newRow("reference") << QByteArray("4XR")
                                    << QByteArrayList{"XR4", "XA4", "XF0", "XT6000", "OW720", "OH576", "XL1"};
-        QTest::newRow("audio reference") << QByteArray("1AF") << QByteArrayList{"AF1", "Af1"};
+        QTest::newRow("audio reference internal") << QByteArray("0AF") << QByteArrayList{"AF0", "Af0"};
+        QTest::newRow("audio reference without S/PDIF") << QByteArray("1AF") << QByteArrayList{"AF1", "Af2"};
         QTest::newRow("master volume floor") << QByteArray("0AV") << QByteArrayList{"AV0", "Av78"};
         QTest::newRow("master volume unity") << QByteArray("29AV") << QByteArrayList{"AV29", "Av128"};
         QTest::newRow("channel level top") << QByteArray("2AP47AL")

@@ -22,7 +22,6 @@ int FollowerOf(int varNumber)
     switch (varNumber) {
     case STDBYREQUEST: return STDBYSTATUS;
     case REFREQUEST: return REFSTATUS;
-    case AREF_REQUEST: return AREF_STATUS;
     case AMASTERVOLUME: return AMASTERVOLUME_STATUS;
     case ALEVEL: return ALEVEL_STATUS;
     // OCNAME is a scalar walked by hand, so its index is not in the table's

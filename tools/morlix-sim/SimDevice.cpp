@@ -89,6 +89,8 @@ void SimDevice::Write(int varNumber, int element, uint32_t value)
     if (SimOutput::Follows(varNumber))
         for (const SimOutput::TCompanion &companion : m_output.Companions(m_state))
             StoreAndReport(companion.VarNumber, 0, companion.Value);
+    if (SimAudio::Follows(varNumber))
+        StoreAndReport(AREF_STATUS, 0, m_audio.ReferenceStatus(m_state));
 }
 
 void SimDevice::StoreAndReport(int varNumber, int element, uint32_t value)

@@ -1,4 +1,5 @@
 #pragma once
+#include "SimAudio.h"
 #include "SimCommandParser.h"
 #include "SimDeviceState.h"
 #include "SimOperations.h"
@@ -25,6 +26,7 @@ public:
     SimOperations &Operations() { return m_operations; }
     SimPictureMemories &Pictures() { return m_pictures; }
     SimOutput &Output() { return m_output; }
+    SimAudio &Audio() { return m_audio; }
     SimSignals &Signals() { return m_signals; }
 
     void Execute(const SimCommand &command);
@@ -70,6 +72,7 @@ private:
     SimOperations m_operations;
     SimPictureMemories m_pictures;
     SimOutput m_output;
+    SimAudio m_audio;
     SimSignals m_signals{*this};
     QSet<int> m_ignoredWrites;
 };

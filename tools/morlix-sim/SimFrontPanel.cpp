@@ -17,7 +17,7 @@ QString SimFrontPanel::HelpText()
                           "disconnect         drop the connected client\n"
                           "quit               stop the simulator\n"
                           "help               this text\n") +
-           SimOutput::HelpText();
+           SimOutput::HelpText() + QLatin1Char('\n') + SimAudio::HelpText();
 }
 
 QString SimFrontPanel::Handle(const QString &line)
@@ -45,6 +45,8 @@ QString SimFrontPanel::Handle(const QString &line)
     }
     if (command == QLatin1String("ref"))
         return m_device.Output().FrontPanel(m_device, words);
+    if (command == QLatin1String("spdif"))
+        return m_device.Audio().FrontPanel(m_device, words);
     if (command == QLatin1String("help"))
         return HelpText();
     return QStringLiteral("unknown command: %1 (type help)").arg(line.trimmed());

@@ -83,6 +83,11 @@ int TInputSection::ColumnLeft(int input) const
     return StripMargin + (input - 1) * m_columnWidth;
 }
 
+int TInputSection::RowsBottom() const
+{
+    return FirstRowTop + RowCount * RowPitch;
+}
+
 void TInputSection::BuildStrip(QWidget *strip)
 {
     m_buttonMenu = new QMenu(strip);

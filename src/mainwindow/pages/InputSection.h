@@ -14,7 +14,7 @@
 // sync load selectors of the types that take one.
 //
 // Other sections align their per-input controls (audio delay, SDI channels,
-// logos) with ColumnLeft() and ColumnWidth().
+// logos) with ColumnLeft() and ColumnWidth(), and start below RowsBottom().
 #include "mainwindow/MainContext.h"
 #include "mainwindow/OperatorNames.h"
 
@@ -52,6 +52,8 @@ public:
 
     int ColumnLeft(int input) const;
     int ColumnWidth() const { return m_columnWidth; }
+    // Below the last row of the input page's columns.
+    int RowsBottom() const;
 
     QPushButton *InputButton(int input) const { return m_buttons.at(size_t(input)); }
     TSmartItems *Selector(TRow row, int input) const { return m_selectors.at(size_t(row)).at(size_t(input)); }
