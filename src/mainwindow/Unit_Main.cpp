@@ -26,6 +26,7 @@
 #include "dialogs/Unit_EDID_DVI.h"
 #include "pages/AudioSection.h"
 #include "pages/CustomTimingSection.h"
+#include "pages/ImageSection.h"
 #include "pages/InputSection.h"
 #include "pages/LogoSection.h"
 #include "pages/OutputSection.h"
@@ -201,6 +202,7 @@ void TForm_Main::BuildSections()
     output.Window = this;
     output.OutputPageShown = [this] { return m_slide->ItemIndex() == PageOutput; };
     m_output = new TOutputSection(*m_context, output, this);
+    m_image = new TImageSection(*m_context, m_pages[PageImage]->Host(), this);
     connect(m_slide, &TGestionSlide::OnFinishSlide, m_output, &TOutputSection::ApplyPatternWindowRule);
     m_customTiming = new TCustomTimingSection(*m_context, {m_pages[PageOutput]->Host(), m_output, &m_fastTimer}, this);
     connect(&m_fastTimer, &QTimer::timeout, m_customTiming, &TCustomTimingSection::AnimationStep);

@@ -30,6 +30,7 @@ class TForm_About;
 class TForm_Customize;
 class TForm_Debug2007;
 class TForm_EDIDDVI;
+class TImageSection;
 class TInputSection;
 class TForm_SaveLoadConfigTotal;
 class TForm_SavePreset;
@@ -120,6 +121,7 @@ public:
     TConnectionWatch *ConnectionWatch() const { return m_connectionWatch; }
     TOutputSection *Output() const { return m_output; }
     TCustomTimingSection *CustomTiming() const { return m_customTiming; }
+    TImageSection *Image() const { return m_image; }
     TZoomSection *Zoom() const { return m_zoom; }
     TForm_SavePreset *Presets() const { return m_presets; }
     TForm_SaveLoadConfigTotal *ConfigTotal() const { return m_configTotal; }
@@ -192,6 +194,7 @@ private:
     TConnectionWatch *m_connectionWatch = nullptr;
     TOutputSection *m_output = nullptr;
     TCustomTimingSection *m_customTiming = nullptr;
+    TImageSection *m_image = nullptr;
     TZoomSection *m_zoom = nullptr;
     TForm_SaveLoadConfigTotal *m_configTotal = nullptr;
     TForm_SavePreset *m_presets = nullptr;

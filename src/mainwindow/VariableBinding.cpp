@@ -12,6 +12,8 @@
 #include <QAbstractSlider>
 #include <QAction>
 #include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
 #include <QProgressBar>
@@ -28,14 +30,17 @@ int LargeStep(int minimum, int maximum)
     return int(std::nearbyint((maximum - minimum) / 10.0));
 }
 
-void ApplyRange(QAbstractSlider *slider, const TComDriver &driver, int varNumber)
+void SetSliderRange(QAbstractSlider *slider, int minimum, int maximum)
 {
-    const int minimum = driver.GetVarMin(varNumber);
-    const int maximum = driver.GetVarMax(varNumber);
     slider->setRange(minimum, maximum);
     const int step = LargeStep(minimum, maximum);
     if (step >= 1 && step <= 32767)
         slider->setPageStep(step);
+}
+
+void ApplyRange(QAbstractSlider *slider, const TComDriver &driver, int varNumber)
+{
+    SetSliderRange(slider, driver.GetVarMin(varNumber), driver.GetVarMax(varNumber));
 }
 
 void ApplyRange(QSpinBox *spin, const TComDriver &driver, int varNumber)
@@ -58,22 +63,8 @@ void BindSlider(const TMainContext &context, QAbstractSlider *slider, int varNum
 {
     TComDriverMorlix &driver = context.Driver;
     ApplyRange(slider, driver, varNumber);
-    const int mirror = sense == TSliderSense::Inverted ? driver.GetVarMin(varNumber) + driver.GetVarMax(varNumber) : 0;
-    const auto valueAt = [mirror, sense](int position) {
-        return uint16_t(sense == TSliderSense::Inverted ? mirror - position : position);
-    };
-    // Only the operator's actions send: valueChanged would also fire when a
-    // range clamps the value, and a report sets the slider with its signals
-    // blocked, so it never echoes back. A drag reports through sliderMoved;
-    // the other actions carry the new position before it becomes the value.
-    QObject::connect(slider, &QAbstractSlider::actionTriggered, slider,
-                     [slider, &driver, varNumber, valueAt](int action) {
-                         if (action != QAbstractSlider::SliderMove)
-                             driver.SendVar(varNumber, valueAt(slider->sliderPosition()));
-                     });
-    QObject::connect(slider, &QAbstractSlider::sliderMoved, slider, [&driver, varNumber, valueAt](int position) {
-        driver.SendVar(varNumber, valueAt(position));
-    });
+    const auto valueAt = SliderMapping(driver, varNumber, sense);
+    SendOperatorMoves(driver, slider, varNumber, TSliderEnds::Send, sense);
     QPointer<QAbstractSlider> guarded(slider);
     OnReport(context, varNumber, [guarded, &driver, varNumber, valueAt] {
         if (!guarded)
@@ -81,6 +72,96 @@ void BindSlider(const TMainContext &context, QAbstractSlider *slider, int varNum
         const QSignalBlocker block(guarded);
         // The mapping is its own inverse.
         guarded->setValue(valueAt(driver.GetVar(varNumber)));
+    });
+}
+
+std::function<uint16_t(int)> SliderMapping(const TComDriver &driver, int varNumber, TSliderSense sense)
+{
+    const int mirror = sense == TSliderSense::Inverted ? driver.GetVarMin(varNumber) + driver.GetVarMax(varNumber) : 0;
+    // Its own inverse: it maps a value to its position as well.
+    return [mirror, sense](int position) {
+        return uint16_t(sense == TSliderSense::Inverted ? mirror - position : position);
+    };
+}
+
+void SendOperatorMoves(TComDriver &driver, QAbstractSlider *slider, int varNumber, TSliderEnds ends,
+                       TSliderSense sense)
+{
+    // Only the operator's actions send: valueChanged would also fire when a
+    // range clamps the value, and a report sets the slider with its signals
+    // blocked, so it never echoes back. The actions carry the new position
+    // before it becomes the value.
+    const auto valueAt = SliderMapping(driver, varNumber, sense);
+    auto showDevice = [slider, &driver, varNumber, valueAt] {
+        const QSignalBlocker block(slider);
+        slider->setValue(valueAt(driver.GetVar(varNumber)));
+    };
+    QObject::connect(slider, &QAbstractSlider::actionTriggered, slider,
+                     [slider, &driver, varNumber, ends, valueAt](int action) {
+                         switch (action) {
+                         case QAbstractSlider::SliderNoAction:
+                             return;
+                         case QAbstractSlider::SliderMove:
+                             // With the thumb held this is a drag, sent by sliderMoved;
+                             // without, the wheel (or the release of a drag the value
+                             // lags behind).
+                             if (slider->isSliderDown())
+                                 return;
+                             break;
+                         case QAbstractSlider::SliderToMinimum:
+                         case QAbstractSlider::SliderToMaximum:
+                             if (ends == TSliderEnds::ShowDevice) {
+                                 // The value the action is about to take.
+                                 slider->setSliderPosition(valueAt(driver.GetVar(varNumber)));
+                                 return;
+                             }
+                             break;
+                         default:
+                             break;
+                         }
+                         driver.SendVar(varNumber, valueAt(slider->sliderPosition()));
+                     });
+    QObject::connect(slider, &QAbstractSlider::sliderMoved, slider,
+                     [&driver, varNumber, valueAt](int position) { driver.SendVar(varNumber, valueAt(position)); });
+    if (ends == TSliderEnds::ShowDevice)
+        QObject::connect(slider, &QAbstractSlider::sliderReleased, slider, showDevice);
+}
+
+namespace {
+
+// Escape and leaving the field give up what the operator typed.
+class TEntryAbandon : public QObject
+{
+public:
+    TEntryAbandon(QLineEdit *field, std::function<void()> restore) : QObject(field), m_restore(std::move(restore))
+    {
+        field->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+            m_restore();
+            return true;
+        }
+        if (event->type() == QEvent::FocusOut)
+            m_restore();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_restore;
+};
+
+} // namespace
+
+void BindTextEntry(QLineEdit *field, std::function<bool(const QString &text)> enter, std::function<void()> restore)
+{
+    new TEntryAbandon(field, restore);
+    QObject::connect(field, &QLineEdit::returnPressed, field, [field, enter, restore] {
+        if (!enter(field->text()))
+            restore();
     });
 }
 

@@ -12,6 +12,7 @@ class QAbstractButton;
 class QAbstractSlider;
 class QAbstractSpinBox;
 class QComboBox;
+class QLineEdit;
 class QProgressBar;
 class QRect;
 class QSpinBox;
@@ -33,6 +34,10 @@ void ApplyRange(QAbstractSlider *slider, const TComDriver &driver, int varNumber
 void ApplyRange(QSpinBox *spin, const TComDriver &driver, int varNumber);
 void ApplyRange(QProgressBar *bar, const TComDriver &driver, int varNumber);
 int LargeStep(int minimum, int maximum);
+// A slider range the program sets later (a maximum the device reports, a
+// range a rule decides), with the same large step. Sends nothing, even when
+// it clamps the position.
+void SetSliderRange(QAbstractSlider *slider, int minimum, int maximum);
 
 // Runs show() on every report of the variable and once now, so the control
 // starts from the cached value.
@@ -46,6 +51,23 @@ void OnReport(const TMainContext &context, int varNumber, std::function<void()> 
 enum class TSliderSense { Direct, Inverted };
 void BindSlider(const TMainContext &context, QAbstractSlider *slider, int varNumber,
                 TSliderSense sense = TSliderSense::Direct);
+
+// The writing half of a slider alone, for a page whose report shows more than
+// the slider. Steps, page clicks, keys, the wheel and every position of a
+// drag send the position. With TSliderEnds::ShowDevice, jumping to either end
+// (Home, End) and the end of a drag send nothing, and the slider shows the
+// device's value again rather than a position never sent.
+enum class TSliderEnds { Send, ShowDevice };
+void SendOperatorMoves(TComDriver &driver, QAbstractSlider *slider, int varNumber, TSliderEnds ends,
+                       TSliderSense sense = TSliderSense::Direct);
+// The value a slider position stands for; also the position of a value.
+std::function<uint16_t(int position)> SliderMapping(const TComDriver &driver, int varNumber, TSliderSense sense);
+
+// A text field the operator types an entry into. Enter hands the text to
+// enter(), which sends what it accepts and returns false for an entry it
+// refuses; a refused entry, Escape and leaving the field run restore(), which
+// shows the device's value again. Other keys only edit the text.
+void BindTextEntry(QLineEdit *field, std::function<bool(const QString &text)> enter, std::function<void()> restore);
 
 // On/off button: clicking sends (cached value mod 128) xor 1; it shows pressed
 // while the device reports a non-zero value.

@@ -5,6 +5,7 @@
 #include "controls/SmartItems.h"
 #include "helper_pagerig.h"
 #include "mainwindow/VariableBinding.h"
+#include "mainwindow/tables/ImageTables.h"
 #include "mainwindow/tables/InputTables.h"
 #include "mainwindow/tables/OutputTables.h"
 
@@ -41,6 +42,8 @@ private slots:
         QTest::newRow("v polarity") << &InputTables::VPolarities << 2;
         QTest::newRow("hdcp") << &InputTables::HdcpWords << 2;
         QTest::newRow("references") << &OutputTables::ReferenceCaptions << 8;
+        QTest::newRow("input aspects") << &ImageTables::InputAspects << 4;
+        QTest::newRow("pulldowns") << &ImageTables::Pulldowns << 2;
     }
     void everyTableValueHasOnePositionAndBack()
     {

@@ -1,23 +1,11 @@
 #include "SimDevice.h"
 #include "SimFrontPanel.h"
+#include "SimReports.h"
 #include "SimOptions.h"
 #include "TestRegistry.h"
 #include "variables/VariableTable.h"
 
 #include <QtTest>
-
-namespace {
-
-struct Reports
-{
-    explicit Reports(SimDevice &device)
-    {
-        QObject::connect(&device, &SimDevice::Report, &device, [this](const QByteArray &line) { Lines << line; });
-    }
-    QByteArrayList Lines;
-};
-
-} // namespace
 
 // The simulated inputs: sources the front panel puts on them, what the device
 // measures of the active one, and the delayed, refusable input switch.
@@ -31,10 +19,11 @@ private slots:
         SimFrontPanel panel(device);
         Reports reports(device);
         panel.Handle("signal 1 16");
-        QCOMPARE(reports.Lines, (QByteArrayList{"Ip1", "IN16", "IL315", "IR5994"}));
+        QCOMPARE(reports.Lines, (QByteArrayList{"Ip1", "IN16", "IL315", "IR5994", "RM1000", "RD800"}));
         reports.Lines.clear();
         panel.Handle("signal 1 17");
-        QCOMPARE(reports.Lines, (QByteArrayList{"Ip1", "IN17", "IH1", "IV1", "IL379", "IR6032"}));
+        QCOMPARE(reports.Lines,
+                 (QByteArrayList{"Ip1", "IN17", "IH1", "IV1", "IL379", "IR6032", "RM1320", "RD1056"}));
         reports.Lines.clear();
         // Another input is not measured until it is the active one.
         panel.Handle("signal 2 4 hdcp");

@@ -1,6 +1,7 @@
 #include "SimDevice.h"
 #include "SimCapture.h"
 #include "SimCompanions.h"
+#include "SimPicture.h"
 #include "variables/VariableTable.h"
 
 #include <QSet>
@@ -218,7 +219,11 @@ void SimDevice::OnOperationFinished(int varNumber)
     case IMAGERESET:
         // The picture adjustments; the measured timing (RHTOTAL...) stays.
         ResetAndReport(BRIGHTNESS, BLV);
-        ResetAndReport(SHARPNESS, RCORING);
+        ResetAndReport(FLICK, RCORING);
+        break;
+    case AUTOCAD:
+        for (const SimPicture::TValue &position : SimPicture::AutoCentred(m_state))
+            StoreAndReport(position.VarNumber, 0, position.Value);
         break;
     case AUDIORESET:
         ResetAndReport(AEMBED, ASPDIFOUTRATE);

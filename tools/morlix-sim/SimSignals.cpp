@@ -1,5 +1,6 @@
 #include "SimSignals.h"
 #include "SimDevice.h"
+#include "SimPicture.h"
 #include "variables/VariableTable.h"
 
 #include <QStringList>
@@ -137,4 +138,6 @@ void SimSignals::Measure()
     ReportIfChanged(IFREQLINE, 0, measure.LineFrequency);
     ReportIfChanged(IFREQFIELD, 0, measure.FieldFrequency);
     ReportIfChanged(IDVI_IS_HDCP, 0, source.Hdcp && source.Format != NoSignal ? 1 : 0);
+    for (const SimPicture::TValue &clock : SimPicture::ClockOf(source.Format))
+        ReportIfChanged(clock.VarNumber, 0, clock.Value);
 }

@@ -1,5 +1,6 @@
 #include "InputStatusRows.h"
 
+#include "NumberText.h"
 #include "StatusIndexedCopies.h"
 #include "link/ComDriver.h"
 #include "mainwindow/tables/InputTables.h"
@@ -25,9 +26,7 @@ TInputStatusReadings ReadInputStatus(const TComDriver &driver, const TStatusInde
 
 QString FrequencyText(double value, const char *unit, const QLocale &locale)
 {
-    QLocale numbers = locale;
-    numbers.setNumberOptions(QLocale::OmitGroupSeparator);
-    return numbers.toString(value, 'g', 5) + QLatin1String(unit);
+    return GeneralNumberText(value, 5, locale) + QLatin1String(unit);
 }
 
 TInputStatusRows InputStatusRows(const TInputStatusReadings &r, const QLocale &locale)
