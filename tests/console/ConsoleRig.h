@@ -39,6 +39,10 @@ struct ConsoleRig
         driver.SetIPLocalPort(freeUdpPort());
         driver.SetConType(ctUDP);
         driver.Open();
+        // The device query that goes out with the opening is the watch's,
+        // not the console's.
+        (void)QTest::qWaitFor([&] { return peer.datagrams == QByteArrayList{"?"}; }, 5000);
+        peer.datagrams.clear();
         if (options.FilePath.isEmpty())
             options.FilePath = dir.filePath(QStringLiteral("Debug2007.ini"));
         options.PlayIntervalMs = playIntervalMs;

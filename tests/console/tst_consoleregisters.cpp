@@ -18,8 +18,10 @@ private slots:
     {
         SimProcess sim;
         QVERIFY(sim.Start());
-        // No device watch: the log holds only what the console asked for.
+        // No device watch (not even the query that goes with the opening):
+        // the log holds only what the console asked for.
         TComDriverMorlix driver(600000, 600000);
+        driver.SetForceConnection(true);
         driver.SetIPRemoteAddress("127.0.0.1");
         driver.SetIPRemotePort(sim.Port);
         driver.SetConType(ctTCP);
