@@ -41,6 +41,13 @@ int CountExpectedReports()
             reports += 1 + (row.StatusIndexVar != NoVar ? 1 : 0);
         }
     }
+    // The resend also spells out the eight custom format names: per memory
+    // the setting number, the character index with its status and the
+    // closing 0, then the selected setting again. Each character of a
+    // stored name adds three more, so a named memory ends the bar early
+    // rather than leaving it short.
+    constexpr int CustomMemories = 8;
+    reports += CustomMemories * 4 + 1;
     return reports;
 }
 
