@@ -1,5 +1,5 @@
 #pragma once
-#include "OperatorNames.h"
+#include "config/OperatorNames.h"
 
 #include <QString>
 #include <QStringList>
@@ -7,14 +7,13 @@
 class QWidget;
 class TCheckSum_Halvor;
 class TComDriver;
+struct TSettingsContent;
 
 // The settings file and the operator's customisation files: the connection,
 // the operator's names and the preset names, as signed key=value lines.
 class TSettingsFile
 {
 public:
-    static constexpr const char *FormatVersion = "3";
-
     // The checksum component lives as long as the program: once it has seen
     // an invalid file, saving asks first.
     TSettingsFile(TComDriver &driver, TCheckSum_Halvor &checksum, const QStringList &serialPorts);
@@ -30,8 +29,7 @@ public:
 
 private:
     void OpenFirstSerialPort();
-    void ApplyConnection(const QStringList &lines);
-    static void ApplyNames(const QStringList &lines, TOperatorNames &names);
+    void ApplyConnection(const TSettingsContent &content);
 
     TComDriver &m_driver;
     TCheckSum_Halvor &m_checksum;

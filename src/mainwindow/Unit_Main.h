@@ -2,7 +2,7 @@
 #include "ConnectionChoice.h"
 #include "FastTimer.h"
 #include "MainContext.h"
-#include "OperatorNames.h"
+#include "config/OperatorNames.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -16,7 +16,7 @@
 // Other sections align their per-input controls (audio delay, SDI channels,
 // logos) with ColumnLeft() and ColumnWidth(), and start below RowsBottom().
 #include "mainwindow/MainContext.h"
-#include "mainwindow/OperatorNames.h"
+#include "config/OperatorNames.h"
 
 #include <QObject>
 #include <QPointer>
