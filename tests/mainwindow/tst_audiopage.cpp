@@ -375,6 +375,31 @@ private slots:
         QCOMPARE(audio.ToolBarMute()->icon().pixmap(16, 16).toImage(), muted);
     }
 
+    // A button's icon is cached by the key of its pixmap. Drawn anew for
+    // every tick and every mute report, each picture was one more entry in
+    // Qt's pixmap cache, and the program grew for as long as the sound was on.
+    void picturesAreDrawnOnceHoweverLongTheyAreShown()
+    {
+        AudioRig rig;
+        TAudioSection &audio = rig.Audio();
+        TMainStatusBar *bar = rig.rig.window.StatusBarPanels();
+        QAbstractButton *pageButton = rig.Pages()->Button(PageAudio);
+        QVERIFY(pageButton);
+        QSet<qint64> indicatorPictures;
+        QSet<qint64> pagePictures;
+        for (int report = 0; report < 40; ++report) {
+            rig.Device({report % 8 < 4 ? QStringLiteral("AT0") : QStringLiteral("AT1")});
+            pagePictures << pageButton->icon().pixmap(32, 32).cacheKey();
+            for (int tick = 0; tick < 6; ++tick) {
+                audio.IndicatorTick();
+                indicatorPictures << audio.ToolBarMute()->icon().pixmap(16, 16).cacheKey()
+                                  << bar->PanelPicture(TMainStatusBar::AudioPanel).cacheKey();
+            }
+        }
+        QCOMPARE(indicatorPictures.size(), TAudioIndicator::LoudestPicture - TAudioIndicator::MutedPicture + 1);
+        QCOMPARE(pagePictures.size(), 2);
+    }
+
     void expandedChannelListStaysOnThePage()
     {
         AudioRig rig(6);

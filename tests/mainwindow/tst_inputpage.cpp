@@ -223,6 +223,15 @@ private slots:
         QCOMPARE(inputs.ShowsBlinkGlyph(3), lit);
         for (int other : {1, 2, 4, 5})
             QVERIFY(!inputs.ShowsBlinkGlyph(other));
+        // The two glyphs are drawn once: one drawn for every blink would be
+        // one more entry in Qt's pixmap cache each time.
+        QSet<qint64> glyphs;
+        for (int tick = 0; tick < 8; ++tick) {
+            inputs.BlinkTick();
+            glyphs << inputs.InputButton(3)->icon().pixmap(10, 10).cacheKey();
+        }
+        glyphs << inputs.InputButton(1)->icon().pixmap(10, 10).cacheKey();
+        QCOMPARE(glyphs.size(), 2);
         rig.Send("IC3\r\n");
         QTRY_VERIFY_WITH_TIMEOUT(inputs.InputButton(3)->isChecked(), 5000);
         inputs.BlinkTick();

@@ -1,7 +1,5 @@
 #include "AudioArtwork.h"
 
-#include "AudioIndicator.h"
-
 #include <QPainter>
 #include <QPainterPath>
 
@@ -60,6 +58,18 @@ QPixmap IndicatorPicture(int picture)
 QPixmap PagePicture(bool muted)
 {
     return Loudspeaker(32, muted ? 0 : 3, muted);
+}
+
+TPictures::TPictures() : m_page{PagePicture(false), PagePicture(true)}
+{
+    for (size_t i = 0; i < m_indicator.size(); ++i)
+        m_indicator[i] = IndicatorPicture(TAudioIndicator::MutedPicture + int(i));
+}
+
+const QPixmap &TPictures::Indicator(int picture) const
+{
+    const int shown = qBound(int(TAudioIndicator::MutedPicture), picture, int(TAudioIndicator::LoudestPicture));
+    return m_indicator[size_t(shown - TAudioIndicator::MutedPicture)];
 }
 
 } // namespace AudioArtwork

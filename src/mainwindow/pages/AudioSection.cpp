@@ -314,7 +314,7 @@ void TAudioSection::ShowMute()
     const bool muted = m_context.Driver.GetVar(AMUTE) != 0;
     m_indicator.SetMuted(muted);
     if (QAbstractButton *button = m_pages->Button(PageAudio)) {
-        button->setIcon(AudioArtwork::PagePicture(muted));
+        button->setIcon(m_pictures.Page(muted));
         if (auto *toolButton = qobject_cast<QToolButton *>(button))
             toolButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     }
@@ -384,7 +384,7 @@ void TAudioSection::ApplyAudioRules(const TCommonState &state)
 
 QAction *TAudioSection::AddMuteButton(QToolBar *toolBar)
 {
-    m_toolBarMute = toolBar->addAction(AudioArtwork::IndicatorPicture(m_indicator.Picture()), QStringLiteral("Mute"));
+    m_toolBarMute = toolBar->addAction(m_pictures.Indicator(m_indicator.Picture()), QStringLiteral("Mute"));
     m_toolBarMute->setObjectName(QStringLiteral("ToolButton_AMUTE"));
     m_toolBarMute->setToolTip(QStringLiteral("Mute"));
     TComDriverMorlix &driver = m_context.Driver;
@@ -400,7 +400,7 @@ QAction *TAudioSection::AddMuteButton(QToolBar *toolBar)
 
 void TAudioSection::IndicatorTick()
 {
-    const QPixmap picture = AudioArtwork::IndicatorPicture(m_indicator.Step());
+    const QPixmap &picture = m_pictures.Indicator(m_indicator.Step());
     m_statusBar->SetPanelPicture(TMainStatusBar::AudioPanel, picture);
     if (m_toolBarMute && !m_pointerOverToolBar)
         m_toolBarMute->setIcon(picture);

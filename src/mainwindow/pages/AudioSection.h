@@ -13,6 +13,7 @@
 // Its common-update rules show the audio page only for an input with an
 // audio source, the SDI rows for the embedded SDI source, the S/PDIF rate
 // for the analog sources and embedded output for the TV output formats.
+#include "AudioArtwork.h"
 #include "AudioIndicator.h"
 #include "mainwindow/MainContext.h"
 
@@ -142,4 +143,5 @@ private:
     QAction *m_toolBarMute = nullptr;
     bool m_pointerOverToolBar = false;
     TAudioIndicator m_indicator;
+    AudioArtwork::TPictures m_pictures;
 };

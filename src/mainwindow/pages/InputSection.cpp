@@ -66,7 +66,7 @@ using TInputButton = TOwnerCheckedButton<QPushButton>;
 } // namespace
 
 TInputSection::TInputSection(const TMainContext &context, const TPlaces &places, QObject *parent)
-    : QObject(parent), m_context(context)
+    : QObject(parent), m_context(context), m_glyphs{Glyph(false), Glyph(true)}
 {
     // The four shown buttons share the strip's width.
     m_columnWidth = int(std::lround((places.Strip->width() - 2 * StripMargin) / double(ShownInputCount)));
@@ -101,7 +101,7 @@ void TInputSection::BuildStrip(QWidget *strip)
         button->setObjectName(QStringLiteral("SpeedButton_Input%1").arg(input));
         button->setProperty("tag", input);
         button->setCheckable(true);
-        button->setIcon(Glyph(false));
+        button->setIcon(m_glyphs[0]);
         button->setGeometry(ColumnLeft(input), ButtonTop, m_columnWidth, ButtonHeight);
         button->setVisible(input <= ShownInputCount);
         button->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -336,7 +336,7 @@ void TInputSection::ApplyRules(const TCommonState &state)
 void TInputSection::SetGlyph(int input, bool lit)
 {
     if (input >= 1 && input <= InputCount)
-        m_buttons[size_t(input)]->setIcon(Glyph(lit));
+        m_buttons[size_t(input)]->setIcon(m_glyphs[lit ? 1 : 0]);
 }
 
 void TInputSection::BlinkTick()

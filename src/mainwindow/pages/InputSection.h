@@ -18,6 +18,7 @@
 #include "mainwindow/MainContext.h"
 #include "config/OperatorNames.h"
 
+#include <QIcon>
 #include <QObject>
 #include <QPointer>
 #include <array>
@@ -101,4 +102,7 @@ private:
     bool m_identified = false;
     int m_blinkInput = 0;
     bool m_blinkLit = false;
+    // At rest and lit, drawn once: an icon drawn anew for every blink would
+    // be a new entry in Qt's pixmap cache each time.
+    std::array<QIcon, 2> m_glyphs;
 };
