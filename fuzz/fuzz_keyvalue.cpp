@@ -39,12 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             std::abort(); // a check never changes the list
 
         // Signed, it passes; written and read back, it still passes.
-        TCheckSum_Halvor sign;
-        QStringList signedLines = lines;
-        sign.Read_or_Write = _Write;
-        sign.SetStringlist_With_CheckSum(&signedLines);
         TCheckSum_Halvor recheck;
-        QStringList again = signedLines;
+        QStringList again = TCheckSum_Halvor::Signed(lines);
         recheck.Read_or_Write = _Read;
         recheck.SetStringlist_With_CheckSum(&again);
         if (recheck.InvalideFile())

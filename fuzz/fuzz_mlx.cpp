@@ -24,10 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (data[0] & 1) {
         QStringList lines;
         KeyValueFile::Read(path, lines);
-        TCheckSum_Halvor sign;
-        sign.Read_or_Write = _Write;
-        sign.SetStringlist_With_CheckSum(&lines);
-        KeyValueFile::Write(path, lines);
+        KeyValueFile::Write(path, TCheckSum_Halvor::Signed(lines));
     }
     const ConfigTotalFile::TContent content = ConfigTotalFile::Load(path);
     if (content.Ok != content.Messages.isEmpty())

@@ -10,18 +10,6 @@
 #include <QCoreApplication>
 #include <cstdlib>
 
-namespace {
-
-QStringList Signed(QStringList lines)
-{
-    TCheckSum_Halvor sign;
-    sign.Read_or_Write = _Write;
-    sign.SetStringlist_With_CheckSum(&lines);
-    return lines;
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     static QCoreApplication app(*argc, *argv);
@@ -47,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const QString copy = FuzzFile::Folder().filePath(QStringLiteral("Saved.ini"));
     QString error;
-    if (!KeyValueFile::Write(copy, Signed(saved), &error))
+    if (!KeyValueFile::Write(copy, TCheckSum_Halvor::Signed(saved), &error))
         std::abort();
     QStringList reread;
     if (!KeyValueFile::Read(copy, reread))

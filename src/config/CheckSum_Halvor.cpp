@@ -54,6 +54,14 @@ void TCheckSum_Halvor::SetStringlist_With_CheckSum(QStringList *list)
         Check(*list);
 }
 
+QStringList TCheckSum_Halvor::Signed(QStringList lines)
+{
+    TCheckSum_Halvor signer;
+    signer.Read_or_Write = _Write;
+    signer.SetStringlist_With_CheckSum(&lines);
+    return lines;
+}
+
 void TCheckSum_Halvor::Sign(QStringList &list)
 {
     // An older checksum line, whatever the case of its name, would be the one

@@ -28,6 +28,9 @@ public:
     bool InvalideFile() const { return m_invalideFile; }
 
     static uint32_t Checksum(const QStringList &lines);
+    // The list with its "CheckSum=" line, for callers that have no component
+    // of their own to keep.
+    static QStringList Signed(QStringList lines);
     static QString InvalidFileMessage() { return QStringLiteral("Invalid ini file"); }
 
 signals:

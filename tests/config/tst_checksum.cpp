@@ -6,13 +6,7 @@
 #include <QtTest>
 
 namespace {
-QStringList Signed(QStringList lines)
-{
-    TCheckSum_Halvor sum;
-    sum.Read_or_Write = _Write;
-    sum.SetStringlist_With_CheckSum(&lines);
-    return lines;
-}
+QStringList Signed(const QStringList &lines) { return TCheckSum_Halvor::Signed(lines); }
 } // namespace
 
 class CheckSumTest : public QObject

@@ -106,9 +106,7 @@ private slots:
             lines.removeLast();
         else if (resign) {
             lines.removeLast();
-            TCheckSum_Halvor checksum;
-            checksum.Read_or_Write = _Write;
-            checksum.SetStringlist_With_CheckSum(&lines);
+            lines = TCheckSum_Halvor::Signed(lines);
         }
         const ConfigTotalFile::TContent content = ConfigTotalFile::Parse(lines);
         QVERIFY(!content.Ok);

@@ -28,10 +28,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("unix.ini");
-        QStringList lines{"A=1", "B=Zoë"};
-        TCheckSum_Halvor signer;
-        signer.Read_or_Write = _Write;
-        signer.SetStringlist_With_CheckSum(&lines);
+        const QStringList lines = TCheckSum_Halvor::Signed({"A=1", "B=Zoë"});
         QByteArray lf;
         for (const QString &l : lines)
             lf += l.toLatin1() + "\n";

@@ -14,13 +14,7 @@
 
 namespace {
 
-QStringList SignedLines(QStringList lines)
-{
-    TCheckSum_Halvor signer;
-    signer.Read_or_Write = _Write;
-    signer.SetStringlist_With_CheckSum(&lines);
-    return lines;
-}
+QStringList SignedLines(const QStringList &lines) { return TCheckSum_Halvor::Signed(lines); }
 
 void WriteSettings(const QTemporaryDir &dir, const QStringList &lines)
 {
