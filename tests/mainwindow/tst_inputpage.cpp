@@ -46,10 +46,15 @@ struct InputRig
     QString Shown(TInputSection::TRow row, int input) { return Selector(row, input)->ListField()->Text(); }
     // What the device received after the mirror, without the driver's
     // presence queries: the operator's writes. On a loaded machine the watch
-    // may miss three answers and send its "0?" too; that is no write either.
+    // may miss three answers, send its "0?" and, once the device answers
+    // again, a new "1#"; none of that is a write, and a write made before
+    // such a second resend is still one.
     QByteArray Writes() const
     {
-        return device.received.mid(device.received.lastIndexOf("1#") + 2).replace("0?", "").replace("?", "");
+        return device.received.mid(device.received.indexOf("1#") + 2)
+            .replace("0?", "")
+            .replace("?", "")
+            .replace("1#", "");
     }
     void Send(const QByteArray &lines) { device.send(lines); }
     QStringList VisibleItems(TInputSection::TRow row, int input)
