@@ -5,7 +5,8 @@
 # folder outside the repository (FUZZ_WORK, default a fresh temporary folder),
 # where crash inputs land too. FUZZ_RUNS=N runs N inputs per target instead of
 # a time. FUZZ_PARALLEL=N runs N targets at once (default 1); FUZZ_NICE=N
-# runs them at that niceness. Exits non-zero when a target crashes.
+# runs them at that niceness; FUZZ_TARGETS="receive mlx" runs only those.
+# Exits non-zero when a target crashes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -57,7 +58,12 @@ run_target() {
 
 targets=()
 for target in build-fuzz/fuzz/fuzz_*; do
-    [[ -x "$target" && -f "$target" ]] && targets+=("$target")
+    [[ -x "$target" && -f "$target" ]] || continue
+    name=$(basename "$target")
+    if [[ -n "${FUZZ_TARGETS:-}" && " $FUZZ_TARGETS " != *" ${name#fuzz_} "* ]]; then
+        continue
+    fi
+    targets+=("$target")
 done
 
 running=0
