@@ -22,4 +22,4 @@ ctest --test-dir build-test --output-on-failure --parallel "$jobs" "$@"
 
 # A short fuzzing run catches a receive or decode path that crashes on the
 # first odd input; long runs are done by hand (see fuzz/README.md).
-FUZZ_RUNS=20000 FUZZ_JOBS="$jobs" scripts/fuzz.sh
+FUZZ_RUNS=20000 FUZZ_JOBS="$jobs" FUZZ_PARALLEL="$jobs" scripts/fuzz.sh
