@@ -1,5 +1,6 @@
 #include "link/ComDriverMorlix.h"
 #include "mainwindow/ConnectionChoice.h"
+#include "mainwindow/MirrorDumpFile.h"
 #include "mainwindow/ProgramStart.h"
 #include "mainwindow/StatusTexts.h"
 #include "mainwindow/WindowGrab.h"
@@ -31,6 +32,12 @@ int main(int argc, char **argv)
                        "window the menus open into the folder, then exit (0 on success)."),
         QStringLiteral("folder"));
     parser.addOption(grab);
+    const QCommandLineOption dumpMirror(
+        QStringLiteral("dump-mirror"),
+        QStringLiteral("Write the application's copy of the device's settings to the file, as `morlixctl dump "
+                       "--output` does, each time the device has resent them all and on SIGUSR1."),
+        QStringLiteral("file"));
+    parser.addOption(dumpMirror);
     parser.process(app);
 
     std::optional<QString> connection;
@@ -44,6 +51,13 @@ int main(int argc, char **argv)
     }
 
     const std::unique_ptr<TForm_Main> window = StartProgram(TMainWindowOptions{}, connection);
+    if (parser.isSet(dumpMirror)) {
+        auto *dump = new TMirrorDumpFile(window->Driver(), parser.value(dumpMirror), window.get());
+        QObject::connect(dump, &TMirrorDumpFile::Written, [](const QString &error) {
+            if (!error.isEmpty())
+                std::fprintf(stderr, "morlix: %s\n", qPrintable(error));
+        });
+    }
     if (parser.isSet(grab)) {
         auto *grabber = new TWindowGrab(*window, parser.value(grab));
         QObject::connect(grabber, &TWindowGrab::Finished, &app, [&app](int exitCode, const QString &message) {

@@ -422,16 +422,24 @@ void TComDriver::onTcpFailure()
     m_reconnectPending = true;
     m_reconnectDeadline.setRemainingTime(m_reconnectDelayMs);
     m_pollTimer.start();
+    // What the device reports while the connection is down never arrives:
+    // found again, it must resend everything.
+    loseDevice();
 }
 
 void TComDriver::onSerialLost()
 {
     if (m_conType != ctRS232)
         return;
-    // Nothing can reach the device now: the operator must see it as gone,
-    // and the watch finds it again once the port is back.
     m_pollTimer.stop();
     m_serialReopenTimer.start();
+    loseDevice();
+}
+
+void TComDriver::loseDevice()
+{
+    // Nothing can reach the device now: the operator must see it as gone,
+    // and the watch finds it again, with a full resend, once the link is back.
     m_pollState = 0;
     m_connected = m_forceConnection;
     if (m_previousPresence) {

@@ -182,6 +182,8 @@ private:
     void onTcpConnected();
     void onTcpFailure();
     void onSerialLost();
+    // The link to the device broke (a serial port gone, a TCP connection lost).
+    void loseDevice();
     void reopenLostSerial();
     // Starts the watch on a link that has just opened: the first query goes
     // out now rather than a tick later.

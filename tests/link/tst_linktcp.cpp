@@ -79,6 +79,33 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(link.Opened(), 5000);
     }
 
+    // What changed while the connection was down reaches the mirror: the
+    // device found again resends everything, and in between it is shown as
+    // not connected.
+    void reconnectedDeviceResendsEverything()
+    {
+        TcpDevicePeer device;
+        QByteArray hpos = "RX1024";
+        device.onData = [&](const QByteArray &data) {
+            if (data.contains("1#"))
+                device.send("#1\r\n" + hpos + "\r\n#0\r\n");
+            else if (data.contains("?"))
+                device.send("DEV67\r\n");
+        };
+        TComDriverMorlix link(PollMs, ReconnectMs);
+        openTowards(link, device.port());
+        QTRY_COMPARE_WITH_TIMEOUT(link.GetVar(HPOS), uint16_t(1024), 5000);
+        QSignalSpy connectedChanges(&link, &TComDriver::OnConnectedChange);
+
+        hpos = "RX900"; // changed on the device while nobody listens
+        device.hangUp();
+        QTRY_COMPARE_WITH_TIMEOUT(connectedChanges.count(), 1, 5000);
+        QVERIFY(!link.Connected());
+        QTRY_COMPARE_WITH_TIMEOUT(link.GetVar(HPOS), uint16_t(900), 5000);
+        QCOMPARE(device.connections, 2);
+        QVERIFY(link.Connected());
+    }
+
     // A retry pending for a TCP link must not fire once the link is UDP.
     void changingTheLinkTypeCancelsAPendingRetry()
     {

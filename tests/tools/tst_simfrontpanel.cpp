@@ -61,6 +61,21 @@ private slots:
         panel.Handle("QUIT");
         QCOMPARE(disconnects.count(), 1);
         QCOMPARE(quits.count(), 1);
+        QSignalSpy faults(&panel, &SimFrontPanel::FaultsSwitched);
+        QCOMPARE(panel.Handle("faults off"), QStringLiteral("faults off"));
+        QCOMPARE(panel.Handle("Faults ON"), QStringLiteral("faults on"));
+        QCOMPARE(panel.Handle("faults"), QStringLiteral("usage: faults on|off"));
+        QCOMPARE(faults.count(), 2);
+        QCOMPARE(faults[0][0].toBool(), false);
+        QCOMPARE(faults[1][0].toBool(), true);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("dump.txt");
+        QCOMPARE(panel.Handle("dump " + file), "written to " + file);
+        SimDeviceState loaded;
+        QString error;
+        QVERIFY2(SimStateFile::Load(file, loaded, &error), qPrintable(error));
+        QVERIFY(loaded == device.State());
+        QVERIFY(panel.Handle("dump /nonexistent-folder/dump.txt").startsWith("cannot write"));
         QCOMPARE(panel.Handle("dump").count('\n') + 1, SimStateFile::Lines(device.State()).size());
     }
 

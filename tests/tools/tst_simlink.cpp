@@ -124,6 +124,24 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(client.Received, expected, Timeout);
     }
 
+    // The front panel's "faults off" ends a run with faults on a clean line:
+    // no drop, no noise, no close and no latency (a minute here).
+    void faultsCanBeSwitchedOffAndOn()
+    {
+        SimLineSettings settings;
+        settings.Faults.DropEvery = 2;
+        settings.Faults.NoiseEvery = 1;
+        settings.Faults.CloseAfter = 3;
+        settings.LatencyMs = 60000;
+        TcpSimulator sim(settings);
+        sim.Link.SetFaultsEnabled(false);
+        SimClient client(sim.Port());
+        QVERIFY(client.WaitConnected());
+        client.Send("?RXRYRW");
+        QTRY_COMPARE_WITH_TIMEOUT(client.Received, QByteArray("DEV67\r\nRX1024\r\nRY1024\r\nRW2048\r\n"), Timeout);
+        QCOMPARE(client.Socket.state(), QAbstractSocket::ConnectedState);
+    }
+
     void closesAfterNReports()
     {
         SimLineSettings settings;

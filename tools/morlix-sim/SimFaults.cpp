@@ -8,6 +8,8 @@ QByteArray SimFaults::Garbage()
 SimFaults::Decision SimFaults::Next()
 {
     Decision decision;
+    if (!m_enabled)
+        return decision;
     if (m_settings.Silent) {
         decision.Send = false;
         return decision;

@@ -29,6 +29,9 @@ public:
     static QByteArray Garbage();
 
     Decision Next();
+    // The front panel's "faults off" lets every report through unchanged
+    // from then on; "faults on" brings the faults back.
+    void SetEnabled(bool enabled) { m_enabled = enabled; }
     // A new connection counts its reports from the start.
     void ResetConnection() { m_reportsOnConnection = 0; }
 
@@ -36,6 +39,7 @@ private:
     static bool IsNth(long count, int every) { return every > 0 && count % every == 0; }
 
     SimFaultSettings m_settings;
+    bool m_enabled = true;
     long m_reports = 0;
     long m_reportsOnConnection = 0;
 };

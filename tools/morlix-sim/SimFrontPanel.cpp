@@ -13,8 +13,10 @@ QString SimFrontPanel::HelpText()
                           "get NAME           show a variable (every element of an array)\n"
                           "signal N FORMAT    put a source of detected format FORMAT (0 to 33) on input N;\n"
                           "                   add hdcp for an HDCP source; signal N none removes it\n"
-                          "dump               show every variable\n"
+                          "dump [FILE]        show every variable, or write them to FILE (--state's format)\n"
                           "disconnect         drop the connected client\n"
+                          "faults off         stop the faults of the command line (drops, noise, closes,\n"
+                          "                   silence, latency, refused transfer records); faults on again\n"
                           "quit               stop the simulator\n"
                           "help               this text\n") +
            SimOutput::HelpText() + QLatin1Char('\n') + SimAudio::HelpText();
@@ -35,10 +37,14 @@ QString SimFrontPanel::Handle(const QString &line)
         return m_device.Signals().Command(words.mid(1));
     if (command == QLatin1String("dump") && words.size() == 1)
         return SimStateFile::Lines(m_device.State()).join(QLatin1Char('\n'));
+    if (command == QLatin1String("dump") && words.size() == 2)
+        return DumpToFile(words[1]);
     if (command == QLatin1String("disconnect") && words.size() == 1) {
         emit DisconnectRequested();
         return QStringLiteral("disconnected");
     }
+    if (command == QLatin1String("faults"))
+        return Faults(words);
     if (command == QLatin1String("quit") && words.size() == 1) {
         emit QuitRequested();
         return QString();
@@ -65,6 +71,23 @@ QString SimFrontPanel::Set(const QStringList &words)
     m_device.Write(target.VarNumber, target.Element, value);
     const int shown = target.HasElement() ? target.Element : m_device.State().CurrentElement(target.VarNumber);
     return SimStateFile::Line(m_device.State(), target.VarNumber, shown);
+}
+
+QString SimFrontPanel::DumpToFile(const QString &path) const
+{
+    QString error;
+    if (!SimStateFile::Save(path, m_device.State(), &error))
+        return QStringLiteral("cannot write %1: %2").arg(path, error);
+    return QStringLiteral("written to ") + path;
+}
+
+QString SimFrontPanel::Faults(const QStringList &words)
+{
+    const QString state = words.size() == 2 ? words[1].toLower() : QString();
+    if (state != QLatin1String("on") && state != QLatin1String("off"))
+        return QStringLiteral("usage: faults on|off");
+    emit FaultsSwitched(state == QLatin1String("on"));
+    return QStringLiteral("faults ") + state;
 }
 
 QString SimFrontPanel::Get(const QStringList &words) const

@@ -20,11 +20,15 @@ public:
 
 signals:
     void DisconnectRequested();
+    // "faults off" / "faults on": the line faults of the command line stop or resume.
+    void FaultsSwitched(bool enabled);
     void QuitRequested();
 
 private:
     QString Set(const QStringList &words);
     QString Get(const QStringList &words) const;
+    QString Faults(const QStringList &words);
+    QString DumpToFile(const QString &path) const;
 
     SimDevice &m_device;
 };

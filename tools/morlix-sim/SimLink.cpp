@@ -16,10 +16,10 @@ constexpr uint32_t TransferMode = 6;
 SimLink::SimLink(std::unique_ptr<SimEndpoint> endpoint, SimDevice &device, const SimLineSettings &settings,
                  QObject *parent)
     : QObject(parent), m_endpoint(std::move(endpoint)), m_device(device), m_faults(settings.Faults),
-      m_baud(settings.Baud), m_transfer(device, settings.Transfer)
+      m_baud(settings.Baud), m_latencyMs(settings.LatencyMs), m_transfer(device, settings.Transfer)
 {
     ApplyLineSpeed(false);
-    m_outbound.SetLatency(settings.LatencyMs);
+    m_outbound.SetLatency(m_latencyMs);
 
     connect(m_endpoint.get(), &SimEndpoint::Received, &m_inbound, [this](const QByteArray &bytes) { m_inbound.Push(bytes); });
     connect(&m_inbound, &PacedQueue::Deliver, this, &SimLink::OnBytesArrived);
@@ -50,6 +50,13 @@ void SimLink::ApplyLineSpeed(bool transfer)
     m_inbound.SetBytesPerSecond(bytesPerSecond);
     m_outbound.SetBytesPerSecond(bytesPerSecond);
     m_endpoint->SetTransferSpeed(transfer);
+}
+
+void SimLink::SetFaultsEnabled(bool enabled)
+{
+    m_faults.SetEnabled(enabled);
+    m_outbound.SetLatency(enabled ? m_latencyMs : 0);
+    m_transfer.SetFaultsEnabled(enabled);
 }
 
 template <typename Step>

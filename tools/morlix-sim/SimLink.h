@@ -34,6 +34,9 @@ public:
     SimEndpoint &Endpoint() { return *m_endpoint; }
     // Replaces the link's own picture transfer (tests).
     void SetTransferHook(TransferHook *hook) { m_transferHook = hook; }
+    // Switches the line's faults, its latency and the transfer faults off and
+    // on again, so that a run can end on a clean line (front panel "faults").
+    void SetFaultsEnabled(bool enabled);
 
 private:
     void OnReport(const QByteArray &line);
@@ -55,6 +58,7 @@ private:
     PacedQueue m_inbound;
     PacedQueue m_outbound;
     int m_baud;
+    int m_latencyMs;
     SimTransfer m_transfer;
     TransferHook *m_transferHook = &m_transfer;
 };

@@ -3,7 +3,8 @@
 #include <QString>
 
 // The --log trace on standard error: every command received and every
-// report, with a time stamp. Off unless enabled.
+// report, and the TCP clients coming and going, with a time stamp. Off
+// unless enabled.
 namespace SimLog {
 
 void SetEnabled(bool enabled);

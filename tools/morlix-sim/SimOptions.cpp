@@ -1,4 +1,5 @@
 #include "SimOptions.h"
+#include "SimFrontPanel.h"
 #include "SimCustomMemories.h"
 #include "variables/VariableAddress.h"
 #include "variables/VariableTable.h"
@@ -24,7 +25,7 @@ struct OptionSet
     QCommandLineOption CloseAfter{"close-after", "Close the connection after N reports.", "N"};
     QCommandLineOption State{"state", "Load the state from FILE; save it on STORE, EDIDSTORE, LANSTORE and at exit.", "FILE"};
     QCommandLineOption Set{"set", "Start with NAME=VALUE (NAME[i]=VALUE for an element, OCMEMORY[m].NAME=VALUE for a custom memory); repeatable.", "NAME=VALUE"};
-    QCommandLineOption Log{"log", "Print every command and report on standard error."};
+    QCommandLineOption Log{"log", "Print every command and report, and every TCP client that connects or leaves, on standard error."};
     QCommandLineOption OperationStep{"op-step", "Duration of one step of a one-shot operation (default 200).", "MS"};
     QCommandLineOption NackEvery{"nack-every", "Refuse every Nth transfer record with \".0\".", "N"};
     QCommandLineOption NoAckAfter{"no-ack-after", "Answer no transfer record after the Nth.", "N"};
@@ -83,7 +84,8 @@ QString SimOptions::HelpText()
     parser.setApplicationDescription(QStringLiteral("Simulated Morlix video scaler: speaks the device's text protocol."));
     OptionSet().AddTo(parser);
     parser.addHelpOption();
-    return parser.helpText();
+    return parser.helpText() + QStringLiteral("\nFront panel, one command a line on standard input:\n")
+           + SimFrontPanel::HelpText();
 }
 
 bool SimOptions::Parse(const QStringList &arguments, SimOptions &out, QString *error)

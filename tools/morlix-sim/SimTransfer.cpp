@@ -97,6 +97,8 @@ void SimTransfer::HandleLine(const QByteArray &line)
 SimTransfer::TVerdict SimTransfer::NextVerdict()
 {
     ++m_recordsAnswered;
+    if (!m_faultsEnabled)
+        return vAccept;
     if (m_settings.NoAckAfter > 0 && m_recordsAnswered > m_settings.NoAckAfter)
         return vSilent;
     if (m_settings.NackEvery > 0 && m_recordsAnswered % m_settings.NackEvery == 0)

@@ -33,6 +33,9 @@ public:
     bool IsActive() const override { return m_active; }
     void Enter(const Reply &reply) override;
     QByteArray HandleRawBytes(const QByteArray &bytes) override;
+    // Off: every record is answered as it deserves, whatever --nack-every and
+    // --no-ack-after say.
+    void SetFaultsEnabled(bool enabled) { m_faultsEnabled = enabled; }
 
 private:
     enum TVerdict { vAccept, vRefuse, vSilent };
@@ -61,6 +64,7 @@ private:
 
     SimDevice &m_device;
     SimTransferSettings m_settings;
+    bool m_faultsEnabled = true;
     Reply m_reply;
     bool m_active = false;
     QByteArray m_pending;

@@ -1,4 +1,5 @@
 #include "TcpEndpoint.h"
+#include "SimLog.h"
 
 TcpEndpoint::TcpEndpoint(const QHostAddress &address, quint16 port, QObject *parent)
     : SimEndpoint(parent), m_address(address), m_port(port)
@@ -33,11 +34,14 @@ void TcpEndpoint::OnNewConnection()
             if (incoming == m_client)
                 m_client = nullptr;
         });
-        connect(incoming, &QTcpSocket::disconnected, this, [this, incoming] {
+        const QByteArray peer = QStringLiteral("%1:%2").arg(incoming->peerAddress().toString()).arg(incoming->peerPort()).toLatin1();
+        connect(incoming, &QTcpSocket::disconnected, this, [this, incoming, peer] {
+            SimLog::Write(QStringLiteral("tcp"), "--", peer);
             incoming->deleteLater();
             if (incoming == m_client)
                 emit PeerChanged();
         });
+        SimLog::Write(QStringLiteral("tcp"), "++", peer);
         emit PeerChanged();
     }
 }

@@ -116,6 +116,10 @@ int main(int argc, char **argv)
         for (auto &link : links)
             link->Endpoint().DropClient();
     });
+    QObject::connect(&frontPanel, &SimFrontPanel::FaultsSwitched, [&links](bool enabled) {
+        for (auto &link : links)
+            link->SetFaultsEnabled(enabled);
+    });
     QObject::connect(&frontPanel, &SimFrontPanel::QuitRequested, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     QObject::connect(&device, &SimDevice::StoreRequested, [&] { SaveState(options, device.State()); });

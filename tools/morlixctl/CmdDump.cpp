@@ -2,21 +2,8 @@
 #include "CtlLink.h"
 #include "CtlOutput.h"
 #include "config/KeyValueFile.h"
+#include "link/MirrorDump.h"
 #include "link/ResendProgress.h"
-#include "variables/VariableTable.h"
-
-namespace {
-// Every element the device can address, in table order: the text a restore
-// reads back. The simulator's --state accepts it too.
-QStringList MirrorLines(const TComDriver &driver)
-{
-    QStringList lines;
-    for (int n = 0; n < VarTableSize; ++n)
-        for (int e = VariableAddress::FirstUsedElement(n); e <= VariableAddress::LastUsedElement(n); ++e)
-            lines << QStringLiteral("%1=%2").arg(VariableAddress::TargetName(n, e)).arg(driver.GetVarElement(n, e));
-    return lines;
-}
-} // namespace
 
 int RunDump(const TCtlOptions &options, const QStringList &arguments)
 {
@@ -41,7 +28,7 @@ int RunDump(const TCtlOptions &options, const QStringList &arguments)
         EndProgressBar();
     if (!connected)
         return Fail(ExitDeviceFailure, link.LastError());
-    const QStringList lines = MirrorLines(link.Driver());
+    const QStringList lines = MirrorDump::Lines(link.Driver());
     if (outputFile.isEmpty()) {
         PrintRaw((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toLocal8Bit());
         return ExitSuccess;
