@@ -38,6 +38,10 @@ memory_margin_kb=${MEMORY_MARGIN_KB:-8192}
 # whatever grows after it is the application's own.
 console_rows=100000
 storm_rate=${SOAK_STORM:-400}
+# The connection is closed after this many reports: about every 30 s of the
+# storm, so that the log fills in minutes and the reconnections still come
+# by the dozen.
+close_after=$((storm_rate * 30))
 
 scripts/install-deps.sh
 
@@ -79,7 +83,7 @@ mkfifo panel
 exec 3<>panel
 
 "$sim" --tcp 0 --udp 0 --pty "$work/tty" --log \
-    --drop-every 97 --noise-every 13 --close-after 1500 --latency 20 --nack-every 11 \
+    --drop-every 97 --noise-every 13 --close-after "$close_after" --latency 20 --nack-every 11 \
     --op-step 50 --signal 1:16 --signal 2:30 --storm "$storm_rate" <panel >sim.out 2>sim.log &
 sim_pid=$!
 app_pid=
@@ -110,7 +114,13 @@ wait_for_file mirror.txt 60 || fail "the application's mirror was never complete
 
 anon_kb() { awk '/^RssAnon:/ { print $2 }' "/proc/$app_pid/status"; }
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$app_pid/status"; }
-reports_sent() { grep -c ' tcp -> ' sim.log || true; }
+# The simulator logs its reports whether or not a client is connected; only
+# those sent while the application was connected reached it.
+sent_while_connected() {
+    awk -v kind="$1" '/ tcp \+\+ / { on = 1 } / tcp -- / { on = 0 } on && $2 == "tcp" && $3 == kind { n++ }
+        END { print n + 0 }' sim.log
+}
+reports_sent() { sent_while_connected '->'; }
 echo "soak: mirror complete; RssAnon $(anon_kb) kB; filling the console's log with $console_rows replies"
 while (($(reports_sent) < console_rows + console_rows / 10)); do
     kill -0 "$app_pid" 2>/dev/null || fail "the application ended during the warm-up (see $work/app.err)"
@@ -318,7 +328,7 @@ compared=$(join -t= -j1 mirror.sorted device.sorted | wc -l)
 
 # ------------------------------------------------------------ the figures
 reports=$(reports_sent)
-dropped=$(grep -c ' tcp -x ' sim.log || true)
+dropped=$(sent_while_connected '-x')
 connections=$(grep -c ' tcp ++ ' sim.log || true)
 touch uploads.txt
 uploads_ok=$(grep -c '^ok ' uploads.txt || true)
