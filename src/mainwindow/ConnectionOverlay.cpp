@@ -13,6 +13,7 @@ TConnectionOverlay::TConnectionOverlay(QWidget *parent) : QFrame(parent)
     setCursor(Qt::WaitCursor);
     setToolTip(QStringLiteral("PLEASE WAIT"));
     m_picture = new QLabel(this);
+    m_picture->setObjectName(QStringLiteral("Picture_Connection"));
     m_picture->setAlignment(Qt::AlignCenter);
     m_caption = new QLabel(this);
     m_caption->setObjectName(QStringLiteral("Label_Connection"));
@@ -58,7 +59,7 @@ void TConnectionOverlay::ShowWithPicture(bool connected)
     if (!connected)
         m_resendBar->hide();
     const auto picture = connected ? QStyle::SP_DriveNetIcon : QStyle::SP_MessageBoxCritical;
-    m_picture->setPixmap(style()->standardIcon(picture).pixmap(48, 48));
+    m_picture->setPixmap(m_pictures.Picture(picture));
     show();
     raise();
 }

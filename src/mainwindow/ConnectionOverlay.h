@@ -1,4 +1,6 @@
 #pragma once
+#include "StandardPictures.h"
+
 #include <QFrame>
 
 class QLabel;
@@ -27,4 +29,5 @@ private:
     QLabel *m_picture;
     QProgressBar *m_resendBar;
     bool m_connectedPicture = false;
+    TStandardPictures m_pictures{this, 48};
 };

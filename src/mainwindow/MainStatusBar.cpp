@@ -56,7 +56,7 @@ void TMainStatusBar::SetConnectedIcon(bool connected)
 {
     m_connectedIcon = connected;
     const auto icon = connected ? QStyle::SP_DialogApplyButton : QStyle::SP_DialogCancelButton;
-    m_panels[IconPanel]->setPixmap(style()->standardIcon(icon).pixmap(12, 12));
+    m_panels[IconPanel]->setPixmap(m_pictures.Picture(icon));
 }
 
 void TMainStatusBar::SetPanelPicture(TPanel panel, const QPixmap &picture)

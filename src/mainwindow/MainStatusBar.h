@@ -1,4 +1,6 @@
 #pragma once
+#include "StandardPictures.h"
+
 #include <QStatusBar>
 #include <array>
 
@@ -41,4 +43,5 @@ private:
     std::array<QLabel *, 7> m_panels{};
     TStatusTicker *m_ticker;
     bool m_connectedIcon = false;
+    TStandardPictures m_pictures{this, 12};
 };

@@ -34,7 +34,7 @@ void TOperationPanel::ShowOperation(TPicture picture, const QString &smallText)
     static const QStyle::StandardPixmap pictures[] = {QStyle::SP_BrowserReload, QStyle::SP_MediaPause,
                                                       QStyle::SP_DialogSaveButton};
     m_picture = picture;
-    m_pictureLabel->setPixmap(style()->standardIcon(pictures[picture]).pixmap(32, 32));
+    m_pictureLabel->setPixmap(m_pictures.Picture(pictures[picture]));
     m_small->setText(smallText);
     show();
     raise();

@@ -1,4 +1,6 @@
 #pragma once
+#include "StandardPictures.h"
+
 #include <QFrame>
 
 class QLabel;
@@ -28,6 +30,7 @@ private:
     QLabel *m_small;
     QProgressBar *m_progress;
     TPicture m_picture = ProgressPicture;
+    TStandardPictures m_pictures{this, 32};
 };
 
 // The release notice over the main window; its "Ok" button hides it.

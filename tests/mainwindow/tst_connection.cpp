@@ -9,6 +9,7 @@
 #include "console/Unit_Debug2007.h"
 #include "mainwindow/MainStatusBar.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QtTest>
@@ -100,6 +101,28 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!rig.overlay->isVisible(), 5000);
         QCOMPARE(bar->value(), expected);
         QVERIFY(rig.prompt.asked.isEmpty());
+    }
+
+    // Shown four times a second and on every reconnection: drawn anew, each
+    // showing would be a new entry in Qt's pixmap cache, which grows for
+    // hours before it lets go of any.
+    void connectionPicturesAreDrawnOnceHoweverOftenTheyAreShown()
+    {
+        TMainStatusBar bar;
+        TConnectionOverlay overlay;
+        auto *overlayPicture = overlay.findChild<QLabel *>(QStringLiteral("Picture_Connection"));
+        QVERIFY(overlayPicture);
+        QSet<qint64> barPictures;
+        QSet<qint64> overlayPictures;
+        for (int tick = 0; tick < 40; ++tick) {
+            const bool connected = tick % 8 < 4;
+            bar.SetConnectedIcon(connected);
+            barPictures << bar.PanelPicture(TMainStatusBar::IconPanel).cacheKey();
+            overlay.ShowWithPicture(connected);
+            overlayPictures << overlayPicture->pixmap().cacheKey();
+        }
+        QCOMPARE(barPictures.size(), 2);
+        QCOMPARE(overlayPictures.size(), 2);
     }
 
     void communicationText_data()
